@@ -1,0 +1,8 @@
+#!/bin/bash
+# Installs what is missing, builds a release and starts the program in data/.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+"$root/tools/install-deps.sh"
+cmake -S "$root" -B "$root/build/release" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build "$root/build/release" --target gieicho
+cd "$root/data" && exec "$root/build/release/gieicho"
