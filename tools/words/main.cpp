@@ -1,0 +1,125 @@
+// gieicho-words: the phrase-file author's companion.
+//   gieicho-words check [DIR]
+//   gieicho-words poems [--season 0-4] [--night] [--count N] [--seed S] [DIR]
+#include "app/shared_settings.h"
+#include "poem/composer.h"
+#include "poem/feasibility.h"
+#include "poem/phrase_loader.h"
+#include "poem/poem_card.h"
+#include "poem/poem_rules.h"
+#include "poem/random.h"
+#include "poem_printer.h"
+
+#include <QDir>
+#include <QString>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+namespace {
+
+void Print(std::FILE *out, const QString &text)
+{
+    std::fputs((text + u'\n').toUtf8().constData(), out);
+}
+
+int Usage()
+{
+    std::fputs("usage: gieicho-words check [DIR]\n"
+               "       gieicho-words poems [--season 0-4] [--night] [--count N] [--seed S] [DIR]\n",
+               stderr);
+    return 2;
+}
+
+bool Load(const QString &directory)
+{
+    if (auto error = LoadPhraseFiles(directory, phraseGroups)) {
+        Print(stderr, error->Message());
+        return false;
+    }
+    return true;
+}
+
+int Check(const QString &directory)
+{
+    if (!Load(directory))
+        return 1;
+    const std::pair<const char *, const PhraseGroup *> groups[] = {
+        {"Word5A", &phraseGroups.Word5A}, {"Word5B", &phraseGroups.Word5B}, {"Word5C", &phraseGroups.Word5C},
+        {"Word5D", &phraseGroups.Word5D}, {"Word7A", &phraseGroups.Word7A}, {"Word7B", &phraseGroups.Word7B},
+        {"Word7C", &phraseGroups.Word7C}, {"Word7D", &phraseGroups.Word7D}, {"Word12", &phraseGroups.Word12},
+    };
+    for (const auto &[name, group] : groups) {
+        std::printf("%s: %d phrases, %d drawable\n", name, group->last + 1, group->last > 0 ? group->last : 0);
+    }
+    bool allPossible = true;
+    for (bool nightSet : {false, true}) {
+        for (int16_t season = 0; season <= 4; ++season) {
+            const SettingOutlook outlook = AssessSetting(phraseGroups, season, nightSet);
+            allPossible = allPossible && outlook.possible;
+            Print(stdout, QStringLiteral("%1・%2: %3")
+                              .arg(SeasonName(season), PoemSetName(nightSet),
+                                   outlook.possible ? QStringLiteral("可 (%1%)").arg(outlook.acceptanceRate * 100, 0, 'f', 2)
+                                                    : QStringLiteral("不可")));
+        }
+    }
+    return allPossible ? 0 : 1;
+}
+
+int Poems(int argc, char **argv)
+{
+    int16_t season = 0;
+    bool nightSet = false;
+    long count = 1;
+    bool seeded = false;
+    unsigned long long seed = 0;
+    QString directory = QDir::currentPath();
+    for (int i = 2; i < argc; ++i) {
+        const bool hasValue = i + 1 < argc;
+        if (!std::strcmp(argv[i], "--night")) {
+            nightSet = true;
+        } else if (!std::strcmp(argv[i], "--season") && hasValue) {
+            season = static_cast<int16_t>(std::stoi(argv[++i]));
+            if (season < 0 || season > 4)
+                return Usage();
+        } else if (!std::strcmp(argv[i], "--count") && hasValue) {
+            count = std::stol(argv[++i]);
+        } else if (!std::strcmp(argv[i], "--seed") && hasValue) {
+            seed = std::stoull(argv[++i]);
+            seeded = true;
+        } else if (argv[i][0] == '-') {
+            return Usage();
+        } else {
+            directory = QString::fromLocal8Bit(argv[i]);
+        }
+    }
+    if (!Load(directory))
+        return 1;
+    SetSettingDefaults();
+    kigoType = season;
+    enkaMode = nightSet;
+    seeded ? Randomize(seed) : RandomizeFromClock();
+
+    PoemPrinter printer(stdout);
+    SetPoemCard(&printer);
+    for (long i = 0; i < count && !printer.Failed(); ++i)
+        ComposePoem();
+    return printer.Failed() ? 1 : 0;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (argc < 2)
+        return Usage();
+    try {
+        if (!std::strcmp(argv[1], "check"))
+            return argc <= 3 ? Check(argc == 3 ? QString::fromLocal8Bit(argv[2]) : QDir::currentPath()) : Usage();
+        if (!std::strcmp(argv[1], "poems"))
+            return Poems(argc, argv);
+    } catch (const std::exception &) {
+        // std::stoi and friends on a value that is not a number
+    }
+    return Usage();
+}
