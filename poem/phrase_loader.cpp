@@ -19,15 +19,8 @@ struct DecodedFile
 // Decodes line by line so a bad byte can be reported with its line. In code
 // page 932 the byte 0x0A never occurs inside a double-byte character, so
 // splitting the bytes there is safe.
-DecodedFile ReadCp932File(const QString &directory, const QString &fileName)
+DecodedFile DecodeCp932(const QString &fileName, QByteArrayView bytes)
 {
-    QFile file(QDir(directory).filePath(fileName));
-    if (!file.open(QIODevice::ReadOnly)) {
-        return {{}, LoadError{fileName, 0,
-                              QStringLiteral("ファイルが見つからないか、開けません（フォルダ: %1）。")
-                                  .arg(QDir::toNativeSeparators(QDir(directory).absolutePath()))}};
-    }
-    const QByteArray bytes = file.readAll();
     DecodedFile result;
     result.text.reserve(bytes.size());
     int line = 1;
@@ -36,7 +29,7 @@ DecodedFile ReadCp932File(const QString &directory, const QString &fileName)
         qsizetype end = bytes.indexOf('\n', start);
         end = end < 0 ? bytes.size() : end + 1;
         QStringDecoder decoder("CP932", QStringDecoder::Flag::Stateless);
-        const QString decoded = decoder(QByteArrayView(bytes).sliced(start, end - start));
+        const QString decoded = decoder(bytes.sliced(start, end - start));
         if (decoder.hasError()) {
             result.error = LoadError{fileName, line,
                                      QStringLiteral("Shift-JIS（CP932）の文字として読めないバイトがあります。")};
@@ -111,10 +104,10 @@ private:
     FieldReader reader_;
 };
 
-std::optional<LoadError> LoadFile(const QString &directory, const QString &fileName,
+std::optional<LoadError> LoadFile(const QString &fileName, QByteArrayView bytes,
                                   std::initializer_list<PhraseGroup *> groups)
 {
-    DecodedFile file = ReadCp932File(directory, fileName);
+    DecodedFile file = DecodeCp932(fileName, bytes);
     if (file.error)
         return file.error;
     GroupFileLoader loader(fileName, file.text);
@@ -139,15 +132,33 @@ QString LoadError::Message() const
 
 std::optional<LoadError> LoadPhraseFiles(const QString &directory, PhraseGroups &groups)
 {
-    // Counters start at 0, so each group is cleared before its file is read.
+    // Only one file is open at a time; each is read whole, then parsed.
+    QByteArray contents[3];
+    const QString names[3] = {QStringLiteral("WORD5.TXT"), QStringLiteral("WORD7.TXT"), QStringLiteral("WORD12.TXT")};
+    for (int i = 0; i < 3; ++i) {
+        QFile file(QDir(directory).filePath(names[i]));
+        if (!file.open(QIODevice::ReadOnly)) {
+            return LoadError{names[i], 0,
+                             QStringLiteral("ファイルが見つからないか、開けません（フォルダ: %1）。")
+                                 .arg(QDir::toNativeSeparators(QDir(directory).absolutePath()))};
+        }
+        contents[i] = file.readAll();
+    }
+    return ParsePhraseFiles(contents[0], contents[1], contents[2], groups);
+}
+
+std::optional<LoadError> ParsePhraseFiles(QByteArrayView word5, QByteArrayView word7, QByteArrayView word12,
+                                          PhraseGroups &groups)
+{
+    // Counters start at 0, so every group starts empty.
     PhraseGroups loaded;
-    if (auto error = LoadFile(directory, QStringLiteral("WORD5.TXT"),
+    if (auto error = LoadFile(QStringLiteral("WORD5.TXT"), word5,
                               {&loaded.Word5A, &loaded.Word5B, &loaded.Word5C, &loaded.Word5D}))
         return error;
-    if (auto error = LoadFile(directory, QStringLiteral("WORD7.TXT"),
+    if (auto error = LoadFile(QStringLiteral("WORD7.TXT"), word7,
                               {&loaded.Word7A, &loaded.Word7B, &loaded.Word7C, &loaded.Word7D}))
         return error;
-    if (auto error = LoadFile(directory, QStringLiteral("WORD12.TXT"), {&loaded.Word12}))
+    if (auto error = LoadFile(QStringLiteral("WORD12.TXT"), word12, {&loaded.Word12}))
         return error;
 
     // The counters held the number of phrases; from now on they hold the last index.

@@ -2,6 +2,7 @@
 
 #include "poem/phrase_groups.h"
 
+#include <QByteArrayView>
 #include <QString>
 #include <optional>
 
@@ -19,6 +20,10 @@ struct LoadError
 // Reads "WORD5.TXT", "WORD7.TXT" and "WORD12.TXT" from the directory into the
 // groups. On an error the groups are left as they were.
 std::optional<LoadError> LoadPhraseFiles(const QString &directory, PhraseGroups &groups);
+
+// The same for the contents of the three files, already read.
+std::optional<LoadError> ParsePhraseFiles(QByteArrayView word5, QByteArrayView word7, QByteArrayView word12,
+                                          PhraseGroups &groups);
 
 // Loads the files of the current directory into the groups of this run, then
 // sets the setting defaults. Called once at start-up.

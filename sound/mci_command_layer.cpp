@@ -1,0 +1,97 @@
+#include "sound/mci_command_layer.h"
+
+#include "sound/cp932.h"
+#include "sound/mci_command_parser.h"
+#include "sound/mci_error.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+const char *modeWord(SequencerMode mode)
+{
+    switch (mode) {
+    case SequencerMode::Playing:
+        return "playing";
+    case SequencerMode::Stopped:
+        return "stopped";
+    case SequencerMode::NotReady:
+        break;
+    }
+    return "not ready";
+}
+
+bool endsWith(const std::string &text, std::string_view suffix)
+{
+    return text.size() >= suffix.size() && text.compare(text.size() - suffix.size(), suffix.size(), suffix) == 0;
+}
+
+// With no type given, the device is chosen by the file's extension.
+bool isMidiFileName(const std::string &file)
+{
+    const std::string lower = lowerAscii(file);
+    return endsWith(lower, ".mid") || endsWith(lower, ".midi") || endsWith(lower, ".rmi");
+}
+
+} // namespace
+
+MciCommandLayer::MciCommandLayer(SequencerDevice &device)
+    : device_(device)
+{
+}
+
+uint32_t MciCommandLayer::send(const char *command, char *reply, unsigned replyLength)
+{
+    if (reply && replyLength > 0)
+        reply[0] = '\0';
+    if (!command)
+        return MCIERR_MISSING_COMMAND_STRING;
+
+    const MciParseResult parsed = parseMciCommand(command);
+    if (parsed.error != MCI_OK)
+        return parsed.error;
+    const MciCommand &c = parsed.command;
+    if (c.verb == MciVerb::Open)
+        return open(c.target, c.type, c.alias);
+
+    if (openAlias_ != lowerAscii(c.target))
+        return MCIERR_INVALID_DEVICE_NAME;
+    if (c.verb == MciVerb::Play)
+        return device_.play();
+    if (c.verb == MciVerb::Status)
+        return writeReply(modeWord(device_.mode()), reply, replyLength);
+    device_.close();
+    openAlias_.reset();
+    return MCI_OK;
+}
+
+uint32_t MciCommandLayer::open(const std::string &file, const std::string &type, const std::string &alias)
+{
+    if (type.empty() && !isMidiFileName(file))
+        return MCIERR_EXTENSION_NOT_FOUND;
+    if (!type.empty() && lowerAscii(type) != "sequencer")
+        return MCIERR_INVALID_DEVICE_NAME;
+    // Without an alias the device goes by the file's name, as the platform does.
+    const std::string name = lowerAscii(alias.empty() ? file : alias);
+    if (name == openAlias_)
+        return MCIERR_DUPLICATE_ALIAS;
+    if (openAlias_)
+        return MCIERR_SEQ_PORT_INUSE;
+
+    const uint32_t error = device_.open(localFileName(file));
+    if (error == MCI_OK)
+        openAlias_ = name;
+    return error;
+}
+
+uint32_t MciCommandLayer::writeReply(const char *text, char *reply, unsigned replyLength)
+{
+    if (!reply || replyLength == 0)
+        return MCIERR_PARAM_OVERFLOW;
+    const size_t length = std::strlen(text);
+    const size_t copied = std::min<size_t>(length, replyLength - 1);
+    std::memcpy(reply, text, copied);
+    reply[copied] = '\0';
+    return copied < length ? MCIERR_PARAM_OVERFLOW : MCI_OK;
+}

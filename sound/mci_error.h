@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstdint>
+
+// The media control error codes the command layer returns, numbered as the
+// platform's own so that code written against it reads the same here.
+enum MciError : uint32_t {
+    MCI_OK = 0,
+    MCIERR_BASE = 256,
+    MCIERR_UNRECOGNIZED_KEYWORD = MCIERR_BASE + 3,
+    MCIERR_UNRECOGNIZED_COMMAND = MCIERR_BASE + 5,
+    MCIERR_INVALID_DEVICE_NAME = MCIERR_BASE + 7,
+    MCIERR_CANNOT_LOAD_DRIVER = MCIERR_BASE + 10,
+    MCIERR_MISSING_COMMAND_STRING = MCIERR_BASE + 11,
+    MCIERR_PARAM_OVERFLOW = MCIERR_BASE + 12,
+    MCIERR_MISSING_STRING_ARGUMENT = MCIERR_BASE + 13,
+    MCIERR_MISSING_PARAMETER = MCIERR_BASE + 17,
+    MCIERR_FILE_NOT_FOUND = MCIERR_BASE + 19,
+    MCIERR_EXTENSION_NOT_FOUND = MCIERR_BASE + 25,
+    MCIERR_DUPLICATE_ALIAS = MCIERR_BASE + 33,
+    MCIERR_NO_CLOSING_QUOTE = MCIERR_BASE + 38,
+    MCIERR_DUPLICATE_FLAGS = MCIERR_BASE + 39,
+    MCIERR_INVALID_FILE = MCIERR_BASE + 40,
+    MCIERR_EXTRA_CHARACTERS = MCIERR_BASE + 49,
+    MCIERR_SEQ_PORT_INUSE = MCIERR_BASE + 81,
+    MCIERR_SEQ_NOMIDIPRESENT = MCIERR_BASE + 87,
+    MCIERR_FILE_READ = MCIERR_BASE + 92,
+};
+
+// The text that belongs to an error code, or nullptr for a code that has none.
+const char *mciErrorText(uint32_t code);

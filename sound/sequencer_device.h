@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// What the sequencer reports when asked for its mode.
+enum class SequencerMode { NotReady, Stopped, Playing };
+
+// The MIDI playback facility under the command layer: one current piece at a
+// time, played once to its end. The command layer keeps the alias book and
+// calls play, mode and close only while a piece is open.
+class SequencerDevice {
+public:
+    virtual ~SequencerDevice() = default;
+
+    // Opens the file (a local file name) as the current piece, ready to play
+    // from its start. Returns 0 or an MciError; nothing is open after an error.
+    virtual uint32_t open(const std::string &fileName) = 0;
+    // Starts the piece and returns at once. 0 or an MciError.
+    virtual uint32_t play() = 0;
+    virtual SequencerMode mode() = 0;
+    // Stops the piece at once and releases it.
+    virtual void close() = 0;
+};

@@ -1,0 +1,60 @@
+// Feeds arbitrary bytes to the phrase-file loader and checks what it promises:
+// either an error naming a file, or nine groups whose last indices lie in
+// -1 to 100, with every stored tag matching its phrase.
+#include "poem/field_reader.h"
+#include "poem/phrase_loader.h"
+
+#include <QByteArrayView>
+#include <cstdlib>
+
+namespace {
+
+// The input holds the three files one after another, split at 0xFF 0xFF,
+// which never occurs in code page 932 text.
+QByteArrayView Take(QByteArrayView &rest)
+{
+    const qsizetype split = rest.indexOf(QByteArrayView("\xff\xff", 2));
+    if (split < 0) {
+        QByteArrayView all = rest;
+        rest = {};
+        return all;
+    }
+    QByteArrayView part = rest.first(split);
+    rest = rest.sliced(split + 2);
+    return part;
+}
+
+void Require(bool condition)
+{
+    if (!condition)
+        std::abort();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    QByteArrayView rest(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
+    const QByteArrayView word5 = Take(rest), word7 = Take(rest), word12 = Take(rest);
+
+    PhraseGroups groups;
+    if (auto error = ParsePhraseFiles(word5, word7, word12, groups)) {
+        Require(error->fileName.startsWith(QStringLiteral("WORD")));
+        Require(error->line >= 0);
+    } else {
+        for (const PhraseGroup *group : {&groups.Word5A, &groups.Word5B, &groups.Word5C, &groups.Word5D,
+                                         &groups.Word7A, &groups.Word7B, &groups.Word7C, &groups.Word7D,
+                                         &groups.Word12}) {
+            Require(group->last >= -1 && group->last <= 100);
+            for (int i = 0; i <= group->last; ++i)
+                Require(!group->phrases[i].isEmpty() && group->tags[i] == TagOf(group->phrases[i]));
+        }
+    }
+
+    // The field reader alone, on the same bytes read as Latin-1: it must end.
+    FieldReader reader(QString::fromLatin1(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size)));
+    qsizetype fields = 0;
+    while (reader.Next())
+        Require(++fields <= static_cast<qsizetype>(size) + 1);
+    return 0;
+}
