@@ -17,7 +17,9 @@ written and the script exits with status 1. Otherwise each data file is written
 in code page 932 with CR LF line ends, phrases only, groups separated by one
 empty line, and a summary of every group is printed.
 
-Usage: /usr/bin/python3 tools/phrases/make_phrase_files.py
+Usage: /usr/bin/python3 tools/phrases/make_phrase_files.py [SOURCE...]
+With no SOURCE every source that exists is built; naming some (word5.txt,
+word7.txt, word12.txt) checks and builds only those.
 """
 
 import os
@@ -90,8 +92,10 @@ def encodable(ch):
 
 def check_phrase(text, tag, reading, is_label, morae_wanted, max_chars,
                  allow_break, problem):
-    if text != text.strip() or text[:1] in ("\u3000",):
-        problem("leading or trailing space in the phrase")
+    if text != text.strip():
+        problem("leading or trailing space in the phrase (the loader drops them)")
+    if " " in text.strip():
+        problem("half-width space inside the phrase; phrases are full-width")
     if "," in text or "\uff0c" in text:
         problem("comma in the phrase (the loader would split it)")
     if '"' in text:
@@ -106,8 +110,8 @@ def check_phrase(text, tag, reading, is_label, morae_wanted, max_chars,
         elif text.startswith(BREAK) or text.endswith(BREAK):
             problem("'@' at the edge of the phrase; it belongs at the seam inside it")
     for ch in text:
-        if ch == BREAK:
-            continue
+        if ch in (BREAK, ",", '"', ";", " "):
+            continue  # reported above
         if ord(ch) < 0x80:
             problem("half-width character %r; phrases are full-width" % ch)
         elif "\uff61" <= ch <= "\uff9f":
@@ -184,8 +188,6 @@ def parse(path, name, group_count, morae_wanted, max_chars, allow_break):
             reading = reading.strip(" ")
         else:
             phrase, reading = line, None
-        if phrase != phrase.lstrip(" \u3000"):
-            problem("leading space; the loader would drop it")
         text_part, tag = split_tag(phrase)
         if tag == "-" and len(phrase) >= 2 and phrase[-2] == ";":
             problem("unknown tag %r; tags are ;e ;h ;n ;a ;f" % phrase[-2:])
@@ -223,11 +225,18 @@ def summary(group_name, group):
     return "  %-7s %3d phrases: %s" % (group_name, drawable, ", ".join(parts))
 
 
-def main():
+def main(wanted):
+    unknown = [name for name in wanted if name not in [entry[0] for entry in FILES]]
+    if unknown:
+        print("unknown source(s): %s; known: %s"
+              % (" ".join(unknown), " ".join(entry[0] for entry in FILES)), file=sys.stderr)
+        return 1
     built = []
     problems = []
     found = False
     for source, target, names, morae, max_chars in FILES:
+        if wanted and source not in wanted:
+            continue
         path = os.path.join(HERE, source)
         if not os.path.exists(path):
             print("%s: not there, %s left as it is" % (source, target))
@@ -258,4 +267,4 @@ def main():
 
 
 if __name__ == "__main__":
-    sys.exit(main())
+    sys.exit(main(sys.argv[1:]))
