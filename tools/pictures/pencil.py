@@ -95,7 +95,7 @@ class Sketch:
         return fn
 
     # ------------------------------------------------------------ strokes
-    def stroke(self, points, pressure=0.55, width=0.75, wobble=0.5,
+    def stroke(self, points, pressure=0.7, width=0.9, wobble=0.5,
                smooth=True, taper=0.25, jitter=0.08, overshoot=0.0,
                pressure_var=0.25):
         """One pencil stroke along the points (final-pixel coordinates).
@@ -116,7 +116,7 @@ class Sketch:
         for a, b in zip(path, path[1:]):
             s.append(s[-1] + math.dist(a, b))
         total = s[-1] or 1.0
-        drift = self._wave(wobble, base=0.035)
+        drift = self._wave(wobble, base=0.012)
         pres = self._wave(pressure_var, n_terms=2, base=0.03)
         t0 = self.r(0.5, 1.0) * taper
         t1 = self.r(0.5, 1.0) * taper
@@ -162,7 +162,7 @@ class Sketch:
         region = self.dark.crop((x0, y0, x1, y1))
         self.dark.paste(ImageChops.add(region, layer), (x0, y0))
 
-    def sketchy(self, points, passes=2, spread=0.6, pressure=0.5, width=0.7,
+    def sketchy(self, points, passes=2, spread=0.9, pressure=0.7, width=0.9,
                 wobble=0.5, closed=False, **kw):
         """The same outline drawn several times, a little off each time,
         each pass broken where the hand lifted."""
@@ -301,13 +301,17 @@ class Sketch:
         soft = mask.filter(ImageFilter.GaussianBlur(blur * SCALE))
         grain = noise_image(self.rng, self.big // 8, self.big // 8).resize(
             (self.big, self.big), Image.BILINEAR).filter(ImageFilter.GaussianBlur(6))
-        grain = grain.point(lambda v: int(128 + (v - 128) * 3) if 0 else v)
         layer = ImageChops.multiply(soft, grain.point(lambda v: int(150 + v * 0.4)))
         layer = layer.point(lambda v: int(v * strength))
         self.dark = ImageChops.add(self.dark, layer)
 
+    def erase(self, mask, soft=0.4):
+        """Rub out what is under the mask (for things that stand in front)."""
+        m = self.soften(mask, soft) if soft else mask
+        self.dark = ImageChops.multiply(self.dark, ImageChops.invert(m))
+
     # ------------------------------------------------------------ finish
-    def finish(self, lightest_dark=150, paper=True):
+    def finish(self, lightest_dark=120, paper=True):
         """Return the 24-bit RGB picture at final size.
 
         lightest_dark: the grey that full accumulated darkness maps to.
@@ -347,3 +351,36 @@ def _extend(path, e0, e1):
     ln = math.hypot(cx - dx, cy - dy) or 1
     end = [(cx + (cx - dx) / ln * e1, cy + (cy - dy) / ln * e1)]
     return start + path + end
+
+
+def closed_curve(points, step=0.6):
+    """A smooth closed curve through the control points (first point repeated at the end)."""
+    n = len(points)
+    out = []
+    for i in range(n):
+        p0, p1, p2, p3 = points[i - 1], points[i], points[(i + 1) % n], points[(i + 2) % n]
+        seg = math.dist(p1, p2)
+        m = max(2, int(seg / step))
+        for k in range(m):
+            t = k / m
+            t2, t3 = t * t, t * t * t
+            out.append(tuple(0.5 * ((2 * p1[c]) + (-p0[c] + p2[c]) * t
+                                    + (2 * p0[c] - 5 * p1[c] + 4 * p2[c] - p3[c]) * t2
+                                    + (-p0[c] + 3 * p1[c] - 3 * p2[c] + p3[c]) * t3)
+                             for c in range(2)))
+    out.append(out[0])
+    return out
+
+
+def offset_path(path, widths):
+    """Two edges of a band of varying width around a centre line."""
+    left, right = [], []
+    for i, (x, y) in enumerate(path):
+        j, k = max(0, i - 1), min(len(path) - 1, i + 1)
+        dx, dy = path[k][0] - path[j][0], path[k][1] - path[j][1]
+        ln = math.hypot(dx, dy) or 1.0
+        nx, ny = -dy / ln, dx / ln
+        w = widths(i / (len(path) - 1)) / 2
+        left.append((x + nx * w, y + ny * w))
+        right.append((x - nx * w, y - ny * w))
+    return left, right

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "app/control_widget.h"
+
+#include <QPixmap>
+
+// An image box: its picture at natural size from the top left, or stretched
+// to fill the box.
+class PictureBox : public ControlWidget
+{
+    Q_OBJECT
+
+public:
+    explicit PictureBox(QWidget *parent = nullptr, bool stretch = false);
+
+    const QPixmap &picture() const { return picture_; }
+    void setPicture(const QPixmap &picture);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QPixmap picture_;
+    bool stretch_;
+};

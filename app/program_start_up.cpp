@@ -1,0 +1,82 @@
+#include "app/program_start_up.h"
+
+#include "app/program_end.h"
+#include "card/form1.h"
+#include "dialogs/form2.h"
+#include "dialogs/form3.h"
+#include "dialogs/tobidemo.h"
+#include "poem/composer.h"
+#include "poem/phrase_loader.h"
+#include "poem/random.h"
+#include "sound/midi_player.h"
+
+#include <QMessageBox>
+
+namespace {
+
+// Shows a window without blocking and waits until it is no longer visible.
+template <typename Window>
+void ShowAndWait(Window &window)
+{
+    window.show();
+    WaitWhileVisible(window);
+}
+
+} // namespace
+
+ProgramStartUp::ProgramStartUp() = default;
+ProgramStartUp::~ProgramStartUp() = default;
+
+void ProgramStartUp::SeedRandom()
+{
+    RandomizeFromClock();
+}
+
+void ProgramStartUp::ShowSplash()
+{
+    TobiDeMo splash;
+    ShowAndWait(splash);
+}
+
+void ProgramStartUp::PlayOpeningMusic()
+{
+    PlayMidi(QStringLiteral("ge_open.mid"));
+}
+
+void ProgramStartUp::ShowTitle()
+{
+    Form3 title;
+    ShowAndWait(title);
+    if (!ProgramEnding())
+        title.Unload();
+}
+
+bool ProgramStartUp::LoadPhrases()
+{
+    const auto error = LoadWords();
+    if (!error)
+        return true;
+    // The opening music would otherwise sound on under the message and after it.
+    StopMidi();
+    QMessageBox::critical(nullptr, QStringLiteral("戯詠帖"),
+                          QStringLiteral("語句ファイルを読み込めないため、終了します。\n\n") + error->Message());
+    return false;
+}
+
+void ProgramStartUp::ShowSettings()
+{
+    Form2 settings;
+    ShowAndWait(settings);
+}
+
+void ProgramStartUp::OpenCard()
+{
+    card_ = std::make_unique<Form1>();
+    SetPoemCard(card_.get());
+    card_->show();
+}
+
+void ProgramStartUp::ComposeFirstPoem()
+{
+    ComposePoem();
+}

@@ -1,0 +1,26 @@
+#include "app/start_up.h"
+
+#include "app/program_end.h"
+#include "app/shared_settings.h"
+
+void Main(StartUpSteps &steps)
+{
+    steps.SeedRandom();
+    steps.ShowSplash();
+    if (ProgramEnding())
+        return;
+    steps.PlayOpeningMusic();
+    steps.ShowTitle();
+    if (ProgramEnding())
+        return;
+    if (!steps.LoadPhrases()) {
+        EndProgram();
+        return;
+    }
+    bgmOn = true;
+    steps.ShowSettings();
+    if (ProgramEnding())
+        return;
+    steps.OpenCard();
+    steps.ComposeFirstPoem();
+}

@@ -1,0 +1,260 @@
+#include "card/form1.h"
+
+#include "app/center_form.h"
+#include "app/program_end.h"
+#include "app/shared_settings.h"
+#include "app/twips.h"
+#include "card/card_choice.h"
+#include "card/card_output.h"
+#include "app/picture_box.h"
+#include "card/copy_text.h"
+#include "card/vertical_column.h"
+#include "dialogs/form2.h"
+#include "dialogs/form4.h"
+#include "poem/composer.h"
+#include "poem/random.h"
+#include "sound/midi_player.h"
+
+#include <QCloseEvent>
+#include <QCursor>
+#include <QFileDialog>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QStandardPaths>
+#include <QTimer>
+
+namespace {
+
+const QString kCaption = QStringLiteral("戯詠帖");
+
+// Left, top, width, height of the four poem columns, in twips.
+constexpr float kColumnPlaces[4][4] = {
+    {4320, 120, 255, 4695},
+    {3600, 1200, 255, 4095},
+    {2760, 2400, 255, 3255},
+    {1920, 1200, 255, 4575},
+};
+
+} // namespace
+
+Form1::Form1(QWidget *parent)
+    : QWidget(parent)
+{
+    setWindowTitle(kCaption);
+    // A fixed single border: it can be minimised and closed, not resized or maximised.
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                   | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setFixedSize(TwipsToPixels(5970), TwipsToPixels(5985));
+    // The window's own font, which the poet name uses.
+    setFont(QFont(QStringLiteral("IPAex明朝"), 10));
+    BuildControls();
+    BuildMenu();
+    Form_Load();
+}
+
+Form1::~Form1()
+{
+    if (CurrentPoemCard() == this)
+        SetPoemCard(nullptr);
+}
+
+void Form1::BuildControls()
+{
+    // Created first, so every column stands over it.
+    Image2 = new PictureBox(this, true);
+    Image2->setGeometry(TwipsRect(0, 0, 6000, 6000));
+    connect(Image2, &ControlWidget::Click, this, &Form1::Image2_Click);
+    connect(Image2, &ControlWidget::MouseDown, this, &Form1::Image2_MouseDown);
+
+    QFont columnFont(QStringLiteral("HG正楷書体-PRO"));
+    columnFont.setPointSize(12);
+    columnFont.setWeight(QFont::Normal);
+    for (int i = 0; i < 4; ++i) {
+        Label1[i] = new VerticalColumn(this);
+        const float *place = kColumnPlaces[i];
+        Label1[i]->setGeometry(TwipsRect(place[0], place[1], place[2], place[3]));
+        Label1[i]->setFont(columnFont);
+        Label1[i]->setText(QStringLiteral("*****"));
+        connect(Label1[i], &ControlWidget::Click, this, [this, i] { Label1_Click(i); });
+        connect(Label1[i], &ControlWidget::MouseDown, this,
+                [this, i](int button, int shift, float x, float y) { Label1_MouseDown(i, button, shift, x, y); });
+    }
+
+    // The poet name has no handlers: presses and clicks on it do nothing.
+    Label5 = new VerticalColumn(this);
+    Label5->setGeometry(TwipsRect(1080, 4800, 255, 1095));
+    Label5->setText(QStringLiteral("*****"));
+
+    for (int i = 0; i < 6; ++i)
+        Image1[i] = QPixmap(QStringLiteral(":/card%1.png").arg(i + 1));
+
+    Timer1 = new QTimer(this);
+    connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
+}
+
+void Form1::BuildMenu()
+{
+    mnuPOPUP = new QMenu(QStringLiteral("POPUPMENU"), this);
+    mnuconfig = mnuPOPUP->addAction(QStringLiteral("設定変更(&A)"), this, &Form1::mnuconfig_Click);
+    mnubrank1 = mnuPOPUP->addSeparator();
+    mnuCopy = mnuPOPUP->addAction(QStringLiteral("コピー(&C)"), this, &Form1::mnuCopy_Click);
+    mnuFont = mnuPOPUP->addAction(QStringLiteral("書体変更(&F)"), this, &Form1::mnuFont_Click);
+    mnusikisi = mnuPOPUP->addAction(QStringLiteral("色紙作成(&S)"), this, &Form1::mnusikisi_Click);
+    mnuSaveImage = mnuPOPUP->addAction(QStringLiteral("画像で保存(&P)…"), this, &Form1::mnuSaveImage_Click);
+    mnuBGM = mnuPOPUP->addAction(QStringLiteral("BGM ON/OFF(&B)"), this, &Form1::mnuBGM_Click);
+    mnuBGM->setCheckable(true);
+    mnuBGM->setChecked(true);
+}
+
+void Form1::Form_Load()
+{
+    CenterForm(*this);
+}
+
+void Form1::ClearPoem()
+{
+    for (VerticalColumn *column : Label1)
+        column->setText(QString());
+    Label5->setText(QString());
+}
+
+void Form1::ShowCardPicture()
+{
+    Image2->setPicture(Image1[CardIndexFor(kigoType, enkaMode) - 1]);
+}
+
+void Form1::ShowPoem(const QString &phrase1, const QString &phrase2, const QString &phrase3,
+                     const QString &phrase4, const QString &phrase5)
+{
+    if (bgmOn) {
+        bgmFile = QStringLiteral("ge_bg%1.mid").arg(DrawIndex(Rnd(), 4), 0, 16);
+        PlayBgmIfIdle();
+    }
+    Timer1->start(100);
+    reveal_.Begin(PoemReveal::DisplayLines(phrase1, phrase2, phrase3, phrase4, phrase5));
+
+    // A poem asked for while another is being revealed takes the place of the
+    // one on the card: the running wait below carries on with it from its first
+    // column, so requests never pile up one inside another.
+    if (revealing_)
+        return;
+    revealing_ = true;
+    do {
+        while (!reveal_.LineDone()) {
+            WaitForEvents();
+            if (ProgramEnding())
+                return;
+        }
+    } while (reveal_.NextLine());
+    revealing_ = false;
+
+    Timer1->stop();
+    Label5->setText(kajinName);
+}
+
+void Form1::ShowComposeFailure(const QString &message)
+{
+    QMessageBox::warning(this, kCaption, message);
+}
+
+void Form1::Timer1_Timer()
+{
+    if (reveal_.revealLine > 3)
+        return;
+    Label1[reveal_.revealLine]->setText(reveal_.Tick());
+}
+
+void Form1::closeEvent(QCloseEvent *event)
+{
+    // Form_QueryUnload: whatever is in progress, the music stops and the program ends.
+    StopMidi();
+    event->accept();
+    EndProgram();
+}
+
+void Form1::Image2_Click()
+{
+    ComposePoem();
+}
+
+void Form1::Label1_Click(int)
+{
+    ComposePoem();
+}
+
+void Form1::Image2_MouseDown(int button, int, float, float)
+{
+    if (button == 2)
+        mnuPOPUP->exec(QCursor::pos());
+}
+
+void Form1::Label1_MouseDown(int, int button, int shift, float x, float y)
+{
+    Image2_MouseDown(button, shift, x, y);
+}
+
+void Form1::mnuconfig_Click()
+{
+    Form2 dialog(this);
+    dialog.exec();
+}
+
+void Form1::mnuCopy_Click()
+{
+    const QString text = CopyText({Label1[0]->text(), Label1[1]->text(), Label1[2]->text(), Label1[3]->text(),
+                                   Label5->text()});
+    if (!clipboardWriter(text))
+        QMessageBox::warning(this, kCaption, QStringLiteral("クリップボードに歌を書き込めませんでした。\n"
+                                                            "ほかのプログラムがクリップボードを使っていないか確かめてください。"));
+}
+
+void Form1::mnuFont_Click()
+{
+    Form4 dialog({Label1[0], Label1[1], Label1[2], Label1[3]}, this);
+    dialog.exec();
+}
+
+void Form1::mnusikisi_Click()
+{
+    QMessageBox prompt(QMessageBox::Information, kCaption,
+                       QStringLiteral("この歌の色紙を作成します。プリンタを準備してください。"),
+                       QMessageBox::Yes | QMessageBox::No, this);
+    prompt.setDefaultButton(QMessageBox::Yes);
+    if (prompt.exec() != QMessageBox::Yes)
+        return;
+
+    const QPrinterInfo printerInfo = QPrinterInfo::defaultPrinter();
+    if (printerInfo.isNull()) {
+        QMessageBox::warning(this, kCaption,
+                             QStringLiteral("プリンタが見つかりません。\n"
+                                            "プリンタを設定してから、もう一度「色紙作成」を選んでください。"
+                                            "「画像で保存」で色紙を画像にすることもできます。"));
+        return;
+    }
+    QPrinter printer(printerInfo, QPrinter::HighResolution);
+    if (!PrintCard(*this, printer))
+        QMessageBox::warning(this, kCaption,
+                             QStringLiteral("プリンタ「%1」で印刷を始められませんでした。").arg(printerInfo.printerName()));
+}
+
+void Form1::mnuSaveImage_Click()
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    const QString fileName = QFileDialog::getSaveFileName(this, QStringLiteral("色紙を画像で保存"),
+                                                          folder + QStringLiteral("/戯詠帖.png"),
+                                                          QStringLiteral("PNG 画像 (*.png)"));
+    if (fileName.isEmpty())
+        return;
+    if (!CardImage(*this, 2.0).save(fileName, "PNG"))
+        QMessageBox::warning(this, kCaption, QStringLiteral("「%1」に保存できませんでした。").arg(fileName));
+}
+
+void Form1::mnuBGM_Click()
+{
+    bgmOn = !bgmOn;
+    mnuBGM->setChecked(bgmOn);
+    if (!bgmOn)
+        StopMidi();
+}

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "card/copy_text.h"
+#include "card/poem_reveal.h"
+#include "poem/poem_card.h"
+
+#include <QPixmap>
+#include <QWidget>
+
+class PictureBox;
+class QAction;
+class QMenu;
+class QTimer;
+class VerticalColumn;
+
+// The card window: the card picture with the poem in four vertical columns,
+// right to left, and the poet name at the lower left. It reveals each poem a
+// character at a time and offers its commands on a pop-up menu.
+class Form1 : public QWidget, public PoemCard
+{
+    Q_OBJECT
+
+public:
+    explicit Form1(QWidget *parent = nullptr);
+    ~Form1() override;
+
+    // The controls, as the other windows and the tests reach them.
+    PictureBox *Image2 = nullptr;
+    VerticalColumn *Label1[4] = {};
+    VerticalColumn *Label5 = nullptr;
+    QPixmap Image1[6];
+    QTimer *Timer1 = nullptr;
+    QMenu *mnuPOPUP = nullptr;
+    QAction *mnuconfig = nullptr;
+    QAction *mnubrank1 = nullptr;
+    QAction *mnuCopy = nullptr;
+    QAction *mnuFont = nullptr;
+    QAction *mnusikisi = nullptr;
+    QAction *mnuSaveImage = nullptr;
+    QAction *mnuBGM = nullptr;
+
+    // What the composer asks of the card.
+    void ClearPoem() override;
+    void ShowCardPicture() override;
+    void ShowPoem(const QString &phrase1, const QString &phrase2, const QString &phrase3, const QString &phrase4,
+                  const QString &phrase5) override;
+    void ShowComposeFailure(const QString &message) override;
+
+    // The reveal's state, for the tests.
+    const PoemReveal &Reveal() const { return reveal_; }
+
+    // Where the copy command puts the poem; tests put a failing one in place.
+    bool (*clipboardWriter)(const QString &text) = PutOnClipboard;
+
+public slots:
+    void Timer1_Timer();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private slots:
+    void Image2_Click();
+    void Label1_Click(int index);
+    void Image2_MouseDown(int button, int shift, float x, float y);
+    void Label1_MouseDown(int index, int button, int shift, float x, float y);
+    void mnuconfig_Click();
+    void mnuCopy_Click();
+    void mnuFont_Click();
+    void mnusikisi_Click();
+    void mnuSaveImage_Click();
+    void mnuBGM_Click();
+
+private:
+    void Form_Load();
+    void BuildControls();
+    void BuildMenu();
+
+    PoemReveal reveal_;
+    bool revealing_ = false;
+};

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+#include <array>
+#include <cstdint>
+
+// Where a poem's reveal stands: which display line is being written and how
+// many of its characters show. It knows nothing of windows: the card window
+// asks it for each tick's caption and whether the current line is done.
+class PoemReveal
+{
+public:
+    // The four display lines of a poem: phrases 1 to 3, then phrase 4, two
+    // spaces and phrase 5.
+    static std::array<QString, 4> DisplayLines(const QString &phrase1, const QString &phrase2, const QString &phrase3,
+                                               const QString &phrase4, const QString &phrase5);
+
+    // Starts on line 0 with one character counted.
+    void Begin(const std::array<QString, 4> &lines);
+
+    // True once the current line shows all its characters. A line of zero or
+    // one character is done before any tick.
+    bool LineDone() const { return revealPos >= poemLines[revealLine].size(); }
+
+    // Moves to the next line; false once the last line is passed.
+    bool NextLine();
+
+    // One tick: one more character counted, a long-vowel mark reached on this
+    // tick drawn as the vertical stroke, and the caption the column shows now.
+    // The count stops at the line's length, however long the ticks go on.
+    QString Tick();
+
+    std::array<QString, 4> poemLines;
+    int16_t revealLine = 0;
+    int16_t revealPos = 0;
+    QString revealText;
+};

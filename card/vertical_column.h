@@ -1,0 +1,30 @@
+#pragma once
+
+#include "app/control_widget.h"
+
+#include <QString>
+
+// One column of vertical Japanese writing: its caption stands one character per
+// row, top to bottom, over whatever lies beneath (the background is not
+// painted). Small kana sit in the upper right of their cell, punctuation takes
+// its vertical form, half-width spaces take half a row, and what does not fit
+// the column's height is cut off, as in a narrow label.
+class VerticalColumn : public ControlWidget
+{
+    Q_OBJECT
+
+public:
+    explicit VerticalColumn(QWidget *parent = nullptr);
+
+    QString text() const { return text_; }
+    void setText(const QString &text);
+
+    // The height of one full row, in pixels, for the column's font.
+    int RowHeight() const;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QString text_;
+};

@@ -1,0 +1,73 @@
+#include "dialogs/form4.h"
+
+#include "app/twips.h"
+#include "dialogs/installed_font_names.h"
+#include "dialogs/japanese_font_names.h"
+
+#include <QEvent>
+#include <QKeyEvent>
+#include <QListWidget>
+
+using namespace Qt::Literals::StringLiterals;
+
+Form4::Form4(const std::array<QWidget *, 4> &columns, QWidget *parent) : QDialog(parent), columns_(columns)
+{
+    setWindowTitle(u"戯詠帖／書体選択"_s);
+    setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setFixedSize(TwipsToPixels(4125), TwipsToPixels(3405));
+    BuildControls();
+    Form_Load();
+}
+
+void Form4::BuildControls()
+{
+    List1 = new QListWidget(this);
+    List1->setGeometry(TwipsRect(120, 120, 3855, 3120));
+    List1->setSelectionMode(QAbstractItemView::SingleSelection);
+    // A double-click anywhere in the list counts, on its blank part too, so
+    // the viewport's events are watched rather than the item signals.
+    List1->viewport()->installEventFilter(this);
+}
+
+// The window is not centred: a dialog opens over the window it belongs to.
+void Form4::Form_Load()
+{
+    List1->clear();
+    for (const QString &name : InstalledFontNames())
+        if (IsJapaneseFontName(name))
+            List1->addItem(name);
+}
+
+bool Form4::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == List1->viewport() && event->type() == QEvent::MouseButtonDblClick) {
+        List1_DblClick();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void Form4::List1_DblClick()
+{
+    const QList<QListWidgetItem *> selected = List1->selectedItems();
+    const QString name = selected.isEmpty() ? QString() : selected.first()->text();
+    // Nothing chosen yet gives no name; the columns then keep their typeface.
+    if (!name.isEmpty()) {
+        for (QWidget *column : columns_) {
+            QFont font = column->font();
+            font.setFamily(name);
+            column->setFont(font);
+        }
+    }
+    accept();
+}
+
+// The window has no cancel button, so Escape does not close it either.
+void Form4::keyPressEvent(QKeyEvent *event)
+{
+    if (event->matches(QKeySequence::Cancel)) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}

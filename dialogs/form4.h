@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QDialog>
+
+#include <array>
+
+class QKeyEvent;
+class QListWidget;
+
+// The typeface dialog "戯詠帖／書体選択": lists the installed fonts with a
+// Japanese name, and a double-click in the list gives the chosen typeface to
+// the four poem columns it was made for, then closes the window. Enter and
+// the close button apply nothing.
+//
+// One object serves one opening and lists the fonts installed at that moment:
+// create it with the four columns, exec() it, destroy it.
+class Form4 : public QDialog
+{
+    Q_OBJECT
+
+public:
+    Form4(const std::array<QWidget *, 4> &columns, QWidget *parent = nullptr);
+
+    QListWidget *List1 = nullptr;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    void BuildControls();
+    void Form_Load();
+    void List1_DblClick();
+
+    std::array<QWidget *, 4> columns_;
+};

@@ -1,0 +1,61 @@
+#include "sound/fluid_synth_engine.h"
+
+#include "sound/soundfont_search.h"
+
+#include <fluidsynth.h>
+
+namespace {
+
+// FluidSynth writes its messages to the terminal by default; this program
+// keeps quiet and says what matters in its own one line.
+void silenceFluidSynth()
+{
+    for (int level = FLUID_PANIC; level <= FLUID_DBG; ++level)
+        fluid_set_log_function(level, nullptr, nullptr);
+}
+
+} // namespace
+
+FluidSynthEngine::FluidSynthEngine(std::vector<std::string> soundFontCandidates)
+    : soundFontCandidates_(std::move(soundFontCandidates))
+{
+}
+
+FluidSynthEngine::~FluidSynthEngine()
+{
+    if (synth_)
+        delete_fluid_synth(synth_);
+    if (settings_)
+        delete_fluid_settings(settings_);
+}
+
+bool FluidSynthEngine::load()
+{
+    if (tried_)
+        return synth_ != nullptr;
+    tried_ = true;
+    silenceFluidSynth();
+
+    const std::string soundFont = findSoundFont(soundFontCandidates_);
+    if (soundFont.empty()) {
+        problem_ = "no General MIDI soundfont found in /usr/share/sounds/sf2";
+        return false;
+    }
+    settings_ = new_fluid_settings();
+    // Output goes through SDL like the wave sound; 512 frames a period keep
+    // the start of a piece well under 50 ms without waking the CPU often.
+    fluid_settings_setstr(settings_, "audio.driver", "sdl2");
+    fluid_settings_setint(settings_, "audio.period-size", 512);
+    fluid_settings_setnum(settings_, "synth.sample-rate", 44100.0);
+    // Pinning a large soundfont in memory fails under ordinary limits.
+    fluid_settings_setint(settings_, "synth.lock-memory", 0);
+    fluid_synth_t *synth = new_fluid_synth(settings_);
+    if (synth && fluid_synth_sfload(synth, soundFont.c_str(), 1) != FLUID_FAILED) {
+        synth_ = synth;
+        return true;
+    }
+    if (synth)
+        delete_fluid_synth(synth);
+    problem_ = "cannot load the soundfont " + soundFont;
+    return false;
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <fluidsynth/types.h>
+
+#include <string>
+#include <vector>
+
+// The synthesizer with its General MIDI soundfont. Loading a soundfont takes
+// far longer than starting a piece, so it is done once, on first need, and
+// kept for the run; every piece plays on this one synth.
+class FluidSynthEngine {
+public:
+    explicit FluidSynthEngine(std::vector<std::string> soundFontCandidates);
+    ~FluidSynthEngine();
+    FluidSynthEngine(const FluidSynthEngine &) = delete;
+    FluidSynthEngine &operator=(const FluidSynthEngine &) = delete;
+
+    // Creates the synth and loads the first soundfont found. Only the first
+    // call does the work; its outcome holds for the rest of the run.
+    bool load();
+    // Why load() failed, for the one diagnostic line.
+    const std::string &problem() const { return problem_; }
+
+    fluid_settings_t *settings() const { return settings_; }
+    fluid_synth_t *synth() const { return synth_; }
+
+private:
+    std::vector<std::string> soundFontCandidates_;
+    bool tried_ = false;
+    std::string problem_;
+    fluid_settings_t *settings_ = nullptr;
+    fluid_synth_t *synth_ = nullptr;
+};

@@ -1,0 +1,67 @@
+#include "sound/mci.h"
+
+#include "sound/fluid_sequencer.h"
+#include "sound/mci_command_layer.h"
+#include "sound/mci_error.h"
+#include "sound/soundfont_search.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+struct CommandEndpoint {
+    std::unique_ptr<SequencerDevice> device;
+    std::unique_ptr<MciCommandLayer> layer;
+
+    void use(std::unique_ptr<SequencerDevice> newDevice)
+    {
+        layer.reset();
+        device = std::move(newDevice);
+        layer = std::make_unique<MciCommandLayer>(*device);
+    }
+};
+
+FluidSynthEngine &runEngine()
+{
+    static FluidSynthEngine engine(standardSoundFonts());
+    return engine;
+}
+
+CommandEndpoint &endpoint()
+{
+    // The engine is made first, so it outlives the device that plays on it.
+    static CommandEndpoint commands = [] {
+        CommandEndpoint fresh;
+        fresh.use(std::make_unique<FluidSequencer>(runEngine()));
+        return fresh;
+    }();
+    return commands;
+}
+
+} // namespace
+
+uint32_t mciSendStringA(const char *command, char *reply, unsigned replyLength, void *)
+{
+    return endpoint().layer->send(command, reply, replyLength);
+}
+
+bool mciGetErrorStringA(uint32_t code, char *text, unsigned length)
+{
+    if (!text || length == 0)
+        return false;
+    const char *message = mciErrorText(code);
+    if (!message) {
+        text[0] = '\0';
+        return false;
+    }
+    const size_t copied = std::min<size_t>(std::strlen(message), length - 1);
+    std::memcpy(text, message, copied);
+    text[copied] = '\0';
+    return true;
+}
+
+void useSequencerDevice(std::unique_ptr<SequencerDevice> device)
+{
+    endpoint().use(std::move(device));
+}

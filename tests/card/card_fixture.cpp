@@ -1,0 +1,67 @@
+#include "card_fixture.h"
+
+#include "app/shared_settings.h"
+#include "card/card_typeface.h"
+#include "phrase_files.h"
+#include "poem/phrase_groups.h"
+#include "sound/mci.h"
+#include "sound/midi_player.h"
+
+#include <QApplication>
+#include <QTimer>
+
+using namespace Qt::Literals::StringLiterals;
+
+void CardFixture::SetUp()
+{
+    RegisterCardTypeface();
+    useSequencerDevice(std::make_unique<RecordingSequencer>(music));
+    StopMidi();
+    const QString heading = u"見出し"_s;
+    for (PhraseGroup *group : {&phraseGroups.Word5A, &phraseGroups.Word5C, &phraseGroups.Word5D})
+        FillGroup(*group, {heading, u"いちご"_s});
+    FillGroup(phraseGroups.Word5B, {heading, u"ぶどう"_s});
+    FillGroup(phraseGroups.Word7A, {heading, u"なーな"_s});
+    FillGroup(phraseGroups.Word7B, {heading, u"はっぱ"_s});
+    FillGroup(phraseGroups.Word7C, {heading, u"しー"_s});
+    FillGroup(phraseGroups.Word7D, {heading, u"ごご"_s});
+    FillGroup(phraseGroups.Word12, {heading, u"じゅうに"_s});
+    SetSettingDefaults();
+    bgmOn = false;
+    random = std::make_unique<ScriptedRandom>();
+    form = std::make_unique<Form1>();
+    form->show();
+    SetPoemCard(form.get());
+    music.calls.clear();
+}
+
+void CardFixture::TearDown()
+{
+    form.reset();
+    random.reset();
+    useSequencerDevice(nullptr);
+}
+
+void CardFixture::ScriptPoem(int pattern)
+{
+    random->Push({(pattern - 1) / 4.0f, 0.0f, 0.0f, 0.0f, 0.5f, 0.0f, 0.0f});
+}
+
+QStringList CardFixture::Captions() const
+{
+    return {form->Label1[0]->text(), form->Label1[1]->text(), form->Label1[2]->text(), form->Label1[3]->text(),
+            form->Label5->text()};
+}
+
+void OnNextModal(std::function<void(QWidget *)> action)
+{
+    auto *poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, action] {
+        if (QWidget *modal = QApplication::activeModalWidget()) {
+            poll->deleteLater();
+            poll->stop();
+            action(modal);
+        }
+    });
+    poll->start(20);
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "card/form1.h"
+#include "recording_sequencer.h"
+#include "scripted_random.h"
+
+#include <QStringList>
+#include <gtest/gtest.h>
+#include <memory>
+
+// A shown card window over phrase groups of one drawable phrase each, so every
+// draw is known: pattern 1 gives "いちご なーな いちご", pattern 3 "ぶどう はっぱ
+// いちご", and the seven-seven ending "しー ごご". Music goes to a recording
+// sequencer.
+class CardFixture : public testing::Test
+{
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Scripts one accepted poem: pattern 1 or 3, the seven-seven ending.
+    void ScriptPoem(int pattern);
+    QStringList Captions() const;
+
+    SequencerScript music;
+    std::unique_ptr<ScriptedRandom> random;
+    std::unique_ptr<Form1> form;
+};
+
+// Runs the action on the next modal window that opens (a message box, a dialog).
+void OnNextModal(std::function<void(QWidget *)> action);

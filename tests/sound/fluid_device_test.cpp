@@ -1,0 +1,161 @@
+// The FluidSynth sequencer through the command layer, with real audio output
+// through SDL's dummy driver: real playback threads and clock, no sound card.
+
+#include "midi_fixture.h"
+
+#include "sound/fluid_sequencer.h"
+#include "sound/mci_command_layer.h"
+#include "sound/mci_error.h"
+#include "sound/soundfont_search.h"
+
+#include <QTemporaryDir>
+
+#include <fluidsynth.h>
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <thread>
+
+namespace {
+
+using namespace std::chrono_literals;
+using Clock = std::chrono::steady_clock;
+
+class FluidDevice : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        // Before anything starts SDL in this process.
+        setenv("SDL_AUDIODRIVER", "dummy", 1);
+        engine_ = new FluidSynthEngine(standardSoundFonts());
+    }
+    static void TearDownTestSuite()
+    {
+        delete engine_;
+        engine_ = nullptr;
+    }
+    void SetUp() override { ASSERT_TRUE(directory_.isValid()); }
+
+    std::string midiFile(const std::string &name, int noteCount, int noteMilliseconds)
+    {
+        const std::string path = directory_.filePath(QString::fromStdString(name)).toStdString();
+        writeFile(path, midiMelody(noteCount, noteMilliseconds));
+        return path;
+    }
+    uint32_t send(const std::string &command) { return layer_.send(command.c_str(), reply_, sizeof reply_); }
+    std::string mode()
+    {
+        send("Status Midi mode");
+        return reply_;
+    }
+    static std::string openCommand(const std::string &path) { return "open \"" + path + "\" type sequencer alias Midi"; }
+
+    // Waits at most the given time for the condition; the piece plays on by itself.
+    template <typename Condition>
+    static bool eventually(Condition condition, std::chrono::milliseconds limit)
+    {
+        const auto deadline = Clock::now() + limit;
+        while (!condition()) {
+            if (Clock::now() > deadline)
+                return false;
+            std::this_thread::sleep_for(20ms);
+        }
+        return true;
+    }
+
+    static FluidSynthEngine *engine_;
+    QTemporaryDir directory_;
+    FluidSequencer device_{*engine_};
+    MciCommandLayer layer_{device_};
+    char reply_[512] = {};
+};
+
+FluidSynthEngine *FluidDevice::engine_ = nullptr;
+
+TEST_F(FluidDevice, PiecePlaysOnceThenStaysOpenAsStoppedAndLetsTheOutputGo)
+{
+    const std::string path = midiFile("short.mid", 4, 100);  // 0.3 s of notes
+    ASSERT_EQ(send(openCommand(path)), MCI_OK);
+    EXPECT_EQ(mode(), "stopped");
+
+    const auto started = Clock::now();
+    ASSERT_EQ(send("play Midi"), MCI_OK);
+    EXPECT_EQ(mode(), "playing");
+    EXPECT_TRUE(device_.isOutputRunning());
+
+    ASSERT_TRUE(eventually([&] { return mode() == "stopped"; }, 10s));
+    // The player runs on its own clock: not before the notes are over.
+    EXPECT_GE(Clock::now() - started, 300ms);
+    EXPECT_TRUE(eventually([&] { return !device_.isOutputRunning(); }, 2s));
+    EXPECT_EQ(mode(), "stopped") << "the device stays open after the end";
+    EXPECT_EQ(send("play Midi"), MCI_OK);
+    EXPECT_EQ(mode(), "stopped") << "play at the end plays nothing";
+
+    EXPECT_EQ(send("close Midi"), MCI_OK);
+    EXPECT_EQ(send("Status Midi mode"), MCIERR_INVALID_DEVICE_NAME);
+    EXPECT_STREQ(reply_, "");
+}
+
+TEST_F(FluidDevice, CloseStopsAPlayingPieceAndTheNextOpensOnTheSameSoundFont)
+{
+    const std::string longPiece = midiFile("long.mid", 40, 500);
+    ASSERT_EQ(send(openCommand(longPiece)), MCI_OK);
+    ASSERT_EQ(send("play Midi"), MCI_OK);
+    std::this_thread::sleep_for(100ms);
+
+    EXPECT_EQ(send("close Midi"), MCI_OK);
+    EXPECT_FALSE(device_.isOutputRunning());
+    EXPECT_EQ(fluid_synth_get_active_voice_count(engine_->synth()), 0) << "closing silences at once";
+
+    ASSERT_EQ(send(openCommand(longPiece)), MCI_OK);
+    ASSERT_EQ(send("play Midi"), MCI_OK);
+    EXPECT_EQ(mode(), "playing");
+    EXPECT_EQ(fluid_synth_sfcount(engine_->synth()), 1) << "the soundfont is loaded once for the run";
+    EXPECT_EQ(send("close Midi"), MCI_OK);
+}
+
+struct BadFileCase {
+    const char *label;
+    const char *name;
+    const char *content;  // nullptr: the file is not made
+    uint32_t code;
+};
+
+class FluidDeviceBadFiles : public FluidDevice, public ::testing::WithParamInterface<BadFileCase> {};
+
+TEST_P(FluidDeviceBadFiles, OpenFailsAndLeavesNothingOpen)
+{
+    const std::string path = directory_.filePath(GetParam().name).toStdString();
+    if (GetParam().content)
+        writeFile(path, std::vector<uint8_t>(GetParam().content, GetParam().content + std::strlen(GetParam().content)));
+
+    EXPECT_EQ(send(openCommand(path)), GetParam().code);
+    EXPECT_EQ(send("play Midi"), MCIERR_INVALID_DEVICE_NAME);
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, FluidDeviceBadFiles,
+                         ::testing::Values(BadFileCase{"Missing", "ge_bg9.mid", nullptr, MCIERR_FILE_NOT_FOUND},
+                                           BadFileCase{"Directory", "", nullptr, MCIERR_FILE_NOT_FOUND},
+                                           BadFileCase{"NotMidi", "words.mid", "RIFF and not a song at all",
+                                                       MCIERR_INVALID_FILE}),
+                         [](const auto &info) { return info.param.label; });
+
+TEST(FluidEngine, NoSoundFontFailsTheOpenWithoutTouchingTheFile)
+{
+    QTemporaryDir directory;
+    const std::string dangling = directory.filePath("default-GM.sf2").toStdString();
+    std::filesystem::create_symlink(directory.filePath("gone.sf2").toStdString(), dangling);
+    const std::string piece = directory.filePath("piece.mid").toStdString();
+    writeFile(piece, midiMelody(2, 100));
+
+    FluidSynthEngine engine({dangling, "/nonexistent/TimGM6mb.sf2"});
+    FluidSequencer device(engine);
+
+    EXPECT_EQ(device.open(piece), MCIERR_CANNOT_LOAD_DRIVER);
+    EXPECT_EQ(device.open(piece), MCIERR_CANNOT_LOAD_DRIVER);
+    EXPECT_FALSE(engine.problem().empty());
+}
+
+} // namespace

@@ -1,0 +1,141 @@
+// The engine's synth renders a piece, without any audio device, into memory
+// while a MIDI player runs on it: the audio must be sound, not silence, and
+// last as long as the piece.
+//
+// FluidSynth's player reports the end about three seconds after the last
+// event, so the last notes can ring out; the checks allow for that.
+
+#include "midi_fixture.h"
+#include "midi_length.h"
+
+#include "sound/fluid_synth_engine.h"
+#include "sound/soundfont_search.h"
+
+#include <fluidsynth.h>
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+namespace {
+
+constexpr int kSampleRate = 44100;
+constexpr int kBlockFrames = 512;
+constexpr double kPlayerEndWait = 3.0;
+// -80 dB: below this a sample counts as silence.
+constexpr float kSilence = 1e-4f;
+
+struct Rendering {
+    double seconds = 0;      // until the player reported its end
+    double audibleEnd = 0;   // the last sample above silence
+    float peak = 0;
+    double rms = 0;
+};
+
+Rendering render(FluidSynthEngine &engine, const std::vector<uint8_t> &midi, double limitSeconds)
+{
+    fluid_synth_t *synth = engine.synth();
+    fluid_player_t *player = new_fluid_player(synth);
+    fluid_player_add_mem(player, midi.data(), midi.size());
+    fluid_player_play(player);
+
+    Rendering result;
+    std::vector<float> left(kBlockFrames), right(kBlockFrames);
+    double sumOfSquares = 0;
+    long frames = 0;
+    while (fluid_player_get_status(player) == FLUID_PLAYER_PLAYING && frames < limitSeconds * kSampleRate) {
+        fluid_synth_write_float(synth, kBlockFrames, left.data(), 0, 1, right.data(), 0, 1);
+        for (int i = 0; i < kBlockFrames; ++i) {
+            const float loudest = std::max(std::fabs(left[i]), std::fabs(right[i]));
+            result.peak = std::max(result.peak, loudest);
+            if (loudest > kSilence)
+                result.audibleEnd = double(frames + i + 1) / kSampleRate;
+            sumOfSquares += double(left[i]) * left[i] + double(right[i]) * right[i];
+        }
+        frames += kBlockFrames;
+    }
+    delete_fluid_player(player);
+    fluid_synth_system_reset(synth);
+    result.seconds = double(frames) / kSampleRate;
+    result.rms = frames ? std::sqrt(sumOfSquares / (2.0 * frames)) : 0;
+    return result;
+}
+
+void expectLength(const Rendering &r, double pieceSeconds)
+{
+    EXPECT_NEAR(r.seconds, pieceSeconds + kPlayerEndWait, 0.1);
+    EXPECT_GT(r.audibleEnd, pieceSeconds - 0.05) << "the piece falls silent before its end";
+    EXPECT_LT(r.audibleEnd, pieceSeconds + kPlayerEndWait);
+}
+
+class FluidRender : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        engine_ = new FluidSynthEngine(standardSoundFonts());
+        ASSERT_TRUE(engine_->load()) << engine_->problem();
+    }
+    static void TearDownTestSuite()
+    {
+        delete engine_;
+        engine_ = nullptr;
+    }
+    static FluidSynthEngine *engine_;
+};
+
+FluidSynthEngine *FluidRender::engine_ = nullptr;
+
+// The length oracle is checked against a piece whose length is known.
+TEST(MidiLength, FollowsTheTempoChange)
+{
+    // Four notes of 250 ms, then four at double speed.
+    EXPECT_NEAR(midiLengthSeconds(midiMelody(8, 250)), 4 * 0.25 + 4 * 0.125, 1e-9);
+    EXPECT_LT(midiLengthSeconds({'R', 'I', 'F', 'F'}), 0);
+}
+
+TEST_F(FluidRender, GeneratedPieceSoundsForItsLength)
+{
+    const std::vector<uint8_t> midi = midiMelody(12, 200);
+
+    const Rendering r = render(*engine_, midi, 30);
+
+    EXPECT_GT(r.peak, 0.05f);
+    EXPECT_GT(r.rms, 0.005);
+    expectLength(r, midiLengthSeconds(midi));
+}
+
+struct ShippedPiece {
+    const char *name;
+    double shortest;
+    double longest;
+};
+
+class ShippedPieces : public FluidRender, public ::testing::WithParamInterface<ShippedPiece> {};
+
+TEST_P(ShippedPieces, SoundForTheirLength)
+{
+    const std::filesystem::path path = std::filesystem::path(GIEICHO_SOURCE_DIR) / "data" / GetParam().name;
+    if (!std::filesystem::exists(path))
+        GTEST_SKIP() << path << " has not been made yet";
+    std::ifstream in(path, std::ios::binary);
+    const std::vector<uint8_t> midi{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    const double length = midiLengthSeconds(midi);
+    ASSERT_GE(length, GetParam().shortest);
+    ASSERT_LE(length, GetParam().longest);
+
+    const Rendering r = render(*engine_, midi, GetParam().longest + 2 * kPlayerEndWait);
+
+    EXPECT_GT(r.peak, 0.05f);
+    EXPECT_GT(r.rms, 0.005);
+    expectLength(r, length);
+}
+
+INSTANTIATE_TEST_SUITE_P(Data, ShippedPieces,
+                         ::testing::Values(ShippedPiece{"ge_open.mid", 20, 30}, ShippedPiece{"ge_bg1.mid", 40, 90},
+                                           ShippedPiece{"ge_bg2.mid", 40, 90}, ShippedPiece{"ge_bg3.mid", 40, 90},
+                                           ShippedPiece{"ge_bg4.mid", 40, 90}),
+                         [](const auto &info) { return std::string(info.param.name).substr(0, 6); });
+
+} // namespace

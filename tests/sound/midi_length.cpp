@@ -1,0 +1,99 @@
+#include "midi_length.h"
+
+#include <algorithm>
+#include <map>
+
+namespace {
+
+struct Reader {
+    const std::vector<uint8_t> &bytes;
+    size_t at;
+    size_t end;
+
+    bool more() const { return at < end; }
+    uint8_t byte() { return at < end ? bytes[at++] : 0; }
+    uint32_t bigEndian(int count)
+    {
+        uint32_t value = 0;
+        while (count--)
+            value = value << 8 | byte();
+        return value;
+    }
+    uint32_t variableLength()
+    {
+        uint32_t value = 0;
+        uint8_t b;
+        do {
+            b = byte();
+            value = value << 7 | (b & 0x7f);
+        } while ((b & 0x80) && more());
+        return value;
+    }
+};
+
+// Walks one track; records its tempo changes and returns its last tick.
+uint64_t readTrack(Reader track, std::map<uint64_t, uint32_t> &tempos)
+{
+    uint64_t tick = 0;
+    uint8_t status = 0;
+    while (track.more()) {
+        tick += track.variableLength();
+        uint8_t first = track.byte();
+        if (first == 0xff) {
+            const uint8_t type = track.byte();
+            const uint32_t length = track.variableLength();
+            if (type == 0x51 && length == 3)
+                tempos[tick] = Reader{track.bytes, track.at, track.end}.bigEndian(3);
+            track.at += length;
+            if (type == 0x2f)
+                break;
+        } else if (first == 0xf0 || first == 0xf7) {
+            track.at += track.variableLength();
+        } else {
+            if (first & 0x80) {
+                status = first;
+                first = track.byte();
+            }
+            const uint8_t kind = status & 0xf0;
+            if (kind != 0xc0 && kind != 0xd0)
+                track.byte();
+        }
+    }
+    return tick;
+}
+
+} // namespace
+
+double midiLengthSeconds(const std::vector<uint8_t> &file)
+{
+    Reader header{file, 0, file.size()};
+    if (header.bigEndian(4) != 0x4d546864 || header.bigEndian(4) != 6)
+        return -1;
+    header.bigEndian(2);
+    const uint32_t trackCount = header.bigEndian(2);
+    const uint32_t division = header.bigEndian(2);
+    if (division == 0 || (division & 0x8000))
+        return -1;
+
+    std::map<uint64_t, uint32_t> tempos{{0, 500000}};
+    uint64_t lastTick = 0;
+    size_t at = 14;
+    for (uint32_t i = 0; i < trackCount; ++i) {
+        Reader chunk{file, at, file.size()};
+        const uint32_t id = chunk.bigEndian(4);
+        const uint32_t length = chunk.bigEndian(4);
+        if (at + 8 + length > file.size())
+            return -1;
+        if (id == 0x4d54726b)
+            lastTick = std::max(lastTick, readTrack(Reader{file, at + 8, at + 8 + length}, tempos));
+        at += 8 + length;
+    }
+
+    double seconds = 0;
+    for (auto it = tempos.begin(); it != tempos.end() && it->first < lastTick; ++it) {
+        const auto next = std::next(it);
+        const uint64_t until = next == tempos.end() ? lastTick : std::min(next->first, lastTick);
+        seconds += double(until - it->first) * it->second / division / 1e6;
+    }
+    return seconds;
+}

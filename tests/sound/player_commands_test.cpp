@@ -1,0 +1,169 @@
+// The music player's exact command strings, buffer sizes and error look-ups,
+// seen through a stand-in for the media control calls.
+
+#include "recording_mci.h"
+
+#include "app/shared_settings.h"
+#include "sound/midi_player.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using Sent = RecordingMci::Sent;
+using LookedUp = RecordingMci::LookedUp;
+
+constexpr uint32_t kNotOpen = 263;
+constexpr uint32_t kFileNotFound = 275;
+
+// Runs each test in a fresh directory, named by the test, as the current one.
+class PlayerCommands : public ::testing::Test {
+protected:
+    void enter(const QString &directoryName)
+    {
+        ASSERT_TRUE(temporary_.isValid());
+        directory_ = temporary_.filePath(directoryName);
+        ASSERT_TRUE(QDir().mkpath(directory_));
+        ASSERT_TRUE(QDir::setCurrent(directory_));
+    }
+    void SetUp() override
+    {
+        previous_ = QDir::currentPath();
+        enter(QStringLiteral("music"));
+        recordingMci() = {};
+    }
+    void TearDown() override { QDir::setCurrent(previous_); }
+
+    // The open command for a file in the current directory, as bytes.
+    std::string openCommand(const std::string &cp932Directory, const std::string &file) const
+    {
+        return "open \"" + QFileInfo(temporary_.path()).canonicalFilePath().toStdString() + "/" + cp932Directory + "/" + file +
+               "\" type sequencer alias Midi";
+    }
+
+    QTemporaryDir temporary_;
+    QString directory_;
+    QString previous_;
+};
+
+TEST_F(PlayerCommands, PlayMidiClosesFirstThenOpensTheQuotedPathAndPlays)
+{
+    PlayMidi(QStringLiteral("ge_open.mid"));
+
+    const std::vector<Sent> expected = {
+        {"close Midi", 1}, {openCommand("music", "ge_open.mid"), 512}, {"play Midi", 512}};
+    EXPECT_EQ(recordingMci().sent, expected);
+    // Every result is looked up in a 1024-character buffer, success included.
+    const std::vector<LookedUp> lookups = {{0, 1024}, {0, 1024}, {0, 1024}};
+    EXPECT_EQ(recordingMci().lookedUp, lookups);
+}
+
+TEST_F(PlayerCommands, PlaySentAfterAFailedOpenAndEveryErrorLookedUp)
+{
+    recordingMci().answers = {{"close", kNotOpen, ""}, {"open", kFileNotFound, ""}, {"play", kNotOpen, ""}};
+
+    PlayMidi(QStringLiteral("ge_bg2.mid"));
+
+    ASSERT_EQ(recordingMci().sent.size(), 3u);
+    EXPECT_EQ(recordingMci().sent[2], (Sent{"play Midi", 512}));
+    const std::vector<LookedUp> lookups = {{kNotOpen, 1024}, {kFileNotFound, 1024}, {kNotOpen, 1024}};
+    EXPECT_EQ(recordingMci().lookedUp, lookups);
+}
+
+struct DirectoryCase {
+    const char *label;
+    QString name;
+    std::string cp932Name;
+};
+
+class PlayerDirectories : public PlayerCommands, public ::testing::WithParamInterface<DirectoryCase> {};
+
+TEST_P(PlayerDirectories, OpenCarriesTheCurrentDirectoryInCodePage932)
+{
+    enter(GetParam().name);
+
+    PlayMidi(QStringLiteral("ge_bg1.mid"));
+
+    ASSERT_EQ(recordingMci().sent.size(), 3u);
+    EXPECT_EQ(recordingMci().sent[1].command, openCommand(GetParam().cp932Name, "ge_bg1.mid"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Names, PlayerDirectories,
+    ::testing::Values(DirectoryCase{"Plain", QStringLiteral("plain"), "plain"},
+                      DirectoryCase{"Spaces", QStringLiteral("my  music dir"), "my  music dir"},
+                      // 表 ends in the byte of a backslash in code page 932.
+                      DirectoryCase{"Japanese", QStringLiteral("曲 置き場表"),
+                                    "\x8b\xc8 \x92\x75\x82\xab\x8f\xea\x95\x5c"}),
+    [](const auto &info) { return info.param.label; });
+
+TEST_F(PlayerCommands, StopMidiSendsCloseWithAOneCharacterBuffer)
+{
+    recordingMci().answers = {{"close", kNotOpen, ""}};
+
+    StopMidi();
+
+    EXPECT_EQ(recordingMci().sent, (std::vector<Sent>{{"close Midi", 1}}));
+    EXPECT_EQ(recordingMci().lookedUp, (std::vector<LookedUp>{{kNotOpen, 1024}}));
+}
+
+struct ModeCase {
+    const char *label;
+    uint32_t code;
+    std::string reply;
+    bool playing;
+};
+
+class PlayerModes : public PlayerCommands, public ::testing::WithParamInterface<ModeCase> {};
+
+TEST_P(PlayerModes, IsMidiPlayingReadsOnlyTheFirstLetterOfTheMode)
+{
+    recordingMci().answers = {{"Status", GetParam().code, GetParam().reply}};
+
+    EXPECT_EQ(IsMidiPlaying(), GetParam().playing);
+
+    EXPECT_EQ(recordingMci().sent, (std::vector<Sent>{{"Status Midi mode", 512}}));
+    EXPECT_TRUE(recordingMci().lookedUp.empty()) << "the status result is not examined";
+}
+
+INSTANTIATE_TEST_SUITE_P(Replies, PlayerModes,
+                         ::testing::Values(ModeCase{"Playing", 0, "playing", true},
+                                           ModeCase{"Paused", 0, "paused", true},
+                                           ModeCase{"UpperCase", 0, "PLAYING", true},
+                                           ModeCase{"Stopped", 0, "stopped", false},
+                                           ModeCase{"NotReady", 0, "not ready", false},
+                                           ModeCase{"Seeking", 0, "seeking", false},
+                                           ModeCase{"EmptyAfterError", kNotOpen, "", false},
+                                           // A reply the device wrote before failing still counts.
+                                           ModeCase{"ErrorWithReply", kNotOpen, "playing", true}),
+                         [](const auto &info) { return info.param.label; });
+
+TEST_F(PlayerCommands, PlayBgmIfIdleLeavesAPlayingPieceAlone)
+{
+    bgmFile = QStringLiteral("ge_bg3.mid");
+    recordingMci().answers = {{"Status", 0, "playing"}};
+
+    PlayBgmIfIdle();
+
+    EXPECT_EQ(recordingMci().sent, (std::vector<Sent>{{"Status Midi mode", 512}}));
+}
+
+TEST_F(PlayerCommands, PlayBgmIfIdleAfterTheEndPlaysTheChosenPiece)
+{
+    bgmFile = QStringLiteral("ge_bg4.mid");
+    recordingMci().answers = {{"Status", 0, "stopped"}};
+
+    PlayBgmIfIdle();
+
+    const std::vector<Sent> expected = {{"Status Midi mode", 512},
+                                        {"close Midi", 1},
+                                        {openCommand("music", "ge_bg4.mid"), 512},
+                                        {"play Midi", 512}};
+    EXPECT_EQ(recordingMci().sent, expected);
+}
+
+} // namespace
