@@ -17,6 +17,11 @@ void PictureBox::setPicture(const QPixmap &picture)
 void PictureBox::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
+    Draw(painter);
+}
+
+void PictureBox::Draw(QPainter &painter) const
+{
     if (stretch_) {
         painter.fillRect(rect(), Qt::white);
         if (picture_.isNull())

@@ -4,6 +4,8 @@
 
 #include <QPixmap>
 
+class QPainter;
+
 // An image box: its picture at natural size from the top left, or stretched
 // to fill the box.
 class PictureBox : public ControlWidget
@@ -15,6 +17,9 @@ public:
 
     const QPixmap &picture() const { return picture_; }
     void setPicture(const QPixmap &picture);
+
+    // Paints the box onto any painter whose origin is the box's top left.
+    void Draw(QPainter &painter) const;
 
 protected:
     void paintEvent(QPaintEvent *event) override;

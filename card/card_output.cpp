@@ -1,5 +1,8 @@
 #include "card/card_output.h"
 
+#include "app/picture_box.h"
+#include "card/vertical_column.h"
+
 #include <QPainter>
 #include <QPrinter>
 #include <QWidget>
@@ -13,9 +16,22 @@ void DrawCard(QWidget &card, QPainter &painter, const QRectF &target)
     painter.translate(target.center().x() - card.width() * scale / 2, target.center().y() - card.height() * scale / 2);
     painter.scale(scale, scale);
     painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
-    // The widgets paint themselves through the scaled painter, so text and
-    // picture come out at the target's resolution, not as a screen copy.
-    card.render(&painter, QPoint(), QRegion(card.rect()), QWidget::DrawChildren);
+    painter.setClipRect(card.rect());
+    // Each control draws itself through the scaled painter, in stacking
+    // order, so text stays text and the picture is scaled once, at the
+    // target's resolution.
+    for (QObject *child : card.children()) {
+        auto *widget = qobject_cast<QWidget *>(child);
+        if (!widget || widget->isHidden())
+            continue;
+        painter.save();
+        painter.translate(widget->pos());
+        if (auto *picture = qobject_cast<PictureBox *>(widget))
+            picture->Draw(painter);
+        else if (auto *column = qobject_cast<VerticalColumn *>(widget))
+            column->Draw(painter);
+        painter.restore();
+    }
     painter.restore();
 }
 
@@ -38,7 +54,7 @@ bool PrintCard(QWidget &card, QPrinter &printer)
 
 QImage CardImage(QWidget &card, qreal scale)
 {
-    QImage image((card.size() * scale).toSize(), QImage::Format_RGB32);
+    QImage image((QSizeF(card.size()) * scale).toSize(), QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
     DrawCard(card, painter, QRectF(image.rect()));

@@ -111,9 +111,16 @@ int VerticalColumn::RowHeight() const
 
 void VerticalColumn::paintEvent(QPaintEvent *)
 {
+    QPainter painter(this);
+    Draw(painter);
+}
+
+void VerticalColumn::Draw(QPainter &painter) const
+{
     if (text_.isEmpty())
         return;
-    QPainter painter(this);
+    painter.save();
+    painter.setClipRect(rect(), Qt::IntersectClip);
     painter.setFont(font());
     painter.setPen(palette().color(QPalette::WindowText));
     painter.setRenderHint(QPainter::TextAntialiasing);
@@ -163,4 +170,5 @@ void VerticalColumn::paintEvent(QPaintEvent *)
         }
         top += row;
     }
+    painter.restore();
 }

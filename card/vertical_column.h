@@ -4,6 +4,8 @@
 
 #include <QString>
 
+class QPainter;
+
 // One column of vertical Japanese writing: its caption stands one character per
 // row, top to bottom, over whatever lies beneath (the background is not
 // painted). Small kana sit in the upper right of their cell, punctuation takes
@@ -21,6 +23,10 @@ public:
 
     // The height of one full row, in pixels, for the column's font.
     int RowHeight() const;
+
+    // Paints the characters onto any painter whose origin is the column's top
+    // left, clipped to the column, as text rather than pixels.
+    void Draw(QPainter &painter) const;
 
 protected:
     void paintEvent(QPaintEvent *event) override;

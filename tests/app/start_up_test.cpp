@@ -3,6 +3,7 @@
 #include "app/shared_settings.h"
 #include "app/start_up.h"
 
+#include <QScreen>
 #include <QStringList>
 #include <QWidget>
 #include <cstdlib>

@@ -8,9 +8,20 @@
 #include "sound/midi_player.h"
 
 #include <QApplication>
+#include <QPointer>
 #include <QTimer>
 
 using namespace Qt::Literals::StringLiterals;
+
+namespace {
+// Parent of the timers that wait for modal windows.
+QObject &ModalWatchers()
+{
+    static QObject watchers;
+    return watchers;
+}
+
+} // namespace
 
 void CardFixture::SetUp()
 {
@@ -37,6 +48,8 @@ void CardFixture::SetUp()
 
 void CardFixture::TearDown()
 {
+    // A watcher whose window never came must not catch the next test's.
+    qDeleteAll(ModalWatchers().children());
     form.reset();
     random.reset();
     useSequencerDevice(nullptr);
@@ -55,13 +68,19 @@ QStringList CardFixture::Captions() const
 
 void OnNextModal(std::function<void(QWidget *)> action)
 {
-    auto *poll = new QTimer;
+    // A window handled before may still be modal for a moment while it closes.
+    static QList<QPointer<QWidget>> handled;
+    auto *poll = new QTimer(&ModalWatchers());
     QObject::connect(poll, &QTimer::timeout, poll, [poll, action] {
-        if (QWidget *modal = QApplication::activeModalWidget()) {
-            poll->deleteLater();
-            poll->stop();
-            action(modal);
-        }
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal || !modal->isVisible() || handled.contains(modal))
+            return;
+        handled << modal;
+        poll->stop();
+        // The timer may go while the action waits in an event loop of its own.
+        const auto run = action;
+        poll->deleteLater();
+        run(modal);
     });
     poll->start(20);
 }

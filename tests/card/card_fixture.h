@@ -1,6 +1,7 @@
 #pragma once
 
 #include "card/form1.h"
+#include "card/vertical_column.h"
 #include "recording_sequencer.h"
 #include "scripted_random.h"
 

@@ -54,7 +54,7 @@ TEST_F(CardWindow, ShowsTheCardOfTheSeasonOrElseOfThePoemSet)
 TEST_F(CardWindow, RevealsCharacterByCharacterThenWritesThePoetName)
 {
     QStringList seen;
-    connect(form->Timer1, &QTimer::timeout, form.get(), [&] {
+    QObject::connect(form->Timer1, &QTimer::timeout, form.get(), [&] {
         seen << QString::number(form->Reveal().revealLine) + u":"_s + form->Label1[form->Reveal().revealLine]->text();
         EXPECT_EQ(form->Label5->text(), QString());
     });
@@ -72,7 +72,7 @@ TEST_F(CardWindow, RequestDuringARevealTakesOverTheCard)
 {
     int ticks = 0;
     QStringList afterRequest;
-    connect(form->Timer1, &QTimer::timeout, form.get(), [&] {
+    QObject::connect(form->Timer1, &QTimer::timeout, form.get(), [&] {
         if (++ticks == 3) {
             ScriptPoem(3);
             QTest::mouseClick(form->Image2, Qt::LeftButton);
@@ -92,7 +92,7 @@ TEST_F(CardWindow, RequestDuringARevealTakesOverTheCard)
 TEST_F(CardWindow, TenThousandRapidRequestsEndInOneCompletePoem)
 {
     bool clicked = false;
-    connect(form->Timer1, &QTimer::timeout, form.get(), [&] {
+    QObject::connect(form->Timer1, &QTimer::timeout, form.get(), [&] {
         if (clicked)
             return;
         clicked = true;
@@ -139,8 +139,8 @@ TEST_F(CardWindow, ColumnsDrawTheirCharactersInsideTheirRectangles)
                 continue;
             if (!columns.contains(QPoint(x, y)))
                 ++inkOutside;
-            for (const QWidget *column : {form->Label1[0], form->Label1[1], form->Label1[2], form->Label1[3],
-                                          static_cast<QWidget *>(form->Label5)})
+            for (const QWidget *column : std::initializer_list<const QWidget *>{
+                     form->Label1[0], form->Label1[1], form->Label1[2], form->Label1[3], form->Label5})
                 if (column->geometry().contains(x, y))
                     ++inkInside[column];
         }

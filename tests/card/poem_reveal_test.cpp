@@ -42,13 +42,13 @@ TEST(PoemReveal, DisplayLinesJoinPhrasesFourAndFive)
 
 TEST(PoemReveal, EachLineTakesOneTickFewerThanItsLength)
 {
-    const auto steps = RevealAll({u"あきのたの"_s, u"かりほのいほの"_s, u"とまをあら"_s, u"みわがころも  はつゆきに"_s});
+    const auto steps = RevealAll({u"あきのたの"_s, u"かりほのいほの"_s, u"とまをあら"_s, u"わがころもでは  つゆにぬれつつ"_s});
     ASSERT_EQ(steps.size(), 29u) << "4 + 6 + 4 + 15 ticks";
     EXPECT_EQ(steps[0], (Step{0, u"あき"_s})) << "the first tick shows two characters";
     EXPECT_EQ(steps[3], (Step{0, u"あきのたの"_s}));
     EXPECT_EQ(steps[4], (Step{1, u"かり"_s})) << "the next column starts with two characters";
     EXPECT_EQ(steps[10], (Step{2, u"とま"_s}));
-    EXPECT_EQ(steps[28], (Step{3, u"みわがころも  はつゆきに"_s}));
+    EXPECT_EQ(steps[28], (Step{3, u"わがころもでは  つゆにぬれつつ"_s}));
 }
 
 TEST(PoemReveal, LongVowelMarkBecomesAStrokeWhenReached)

@@ -1,0 +1,277 @@
+#include "app/picture_box.h"
+#include "app/program_end.h"
+#include "app/shared_settings.h"
+#include "card/card_output.h"
+#include "card_fixture.h"
+#include "poem/composer.h"
+#include "sound/midi_player.h"
+
+#include <QApplication>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <cstdlib>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+QString copied;
+bool CaptureCopy(const QString &text)
+{
+    copied = text;
+    return true;
+}
+bool RefuseCopy(const QString &)
+{
+    return false;
+}
+
+class CardCommands : public CardFixture
+{
+protected:
+    void SetUp() override
+    {
+        CardFixture::SetUp();
+        copied.clear();
+        form->clipboardWriter = CaptureCopy;
+    }
+
+    // Runs the action at the given tick of the next reveal.
+    void AtTick(int tick, std::function<void()> action)
+    {
+        auto count = std::make_shared<int>(0);
+        QObject::connect(form->Timer1, &QTimer::timeout, form.get(), [count, tick, action] {
+            if (++*count == tick)
+                action();
+        });
+    }
+};
+
+TEST_F(CardCommands, MenuHoldsTheItemsInOrderWithTheirAccessKeys)
+{
+    QStringList captions;
+    for (QAction *action : form->mnuPOPUP->actions())
+        captions << (action->isSeparator() ? u"-"_s : action->text());
+    EXPECT_EQ(captions, (QStringList{u"設定変更(&A)"_s, u"-"_s, u"コピー(&C)"_s, u"書体変更(&F)"_s, u"色紙作成(&S)"_s,
+                                     u"画像で保存(&P)…"_s, u"BGM ON/OFF(&B)"_s}));
+    EXPECT_TRUE(form->mnuBGM->isChecked());
+}
+
+TEST_F(CardCommands, CopyGivesFiveLinesWithLongVowelMarksRestored)
+{
+    ScriptPoem(1);
+    ComposePoem();
+    form->mnuCopy->trigger();
+    EXPECT_EQ(copied, u"いちご\r\nなーな\r\nいちご\r\nしー  ごご\r\n歌野　詠\r\n"_s);
+    form->mnuCopy->trigger();
+    EXPECT_EQ(copied, u"いちご\r\nなーな\r\nいちご\r\nしー  ごご\r\n歌野　詠\r\n"_s) << "copying twice gives the same";
+    EXPECT_EQ(form->Label1[1]->text(), u"な｜な"_s) << "the columns are not changed";
+
+    form->Label1[0]->setText(u"｜縦棒"_s);
+    form->mnuCopy->trigger();
+    EXPECT_TRUE(copied.startsWith(u"ー縦棒\r\n"_s)) << "a stroke standing in a phrase reads as the mark too";
+}
+
+TEST_F(CardCommands, CopyDuringARevealTakesWhatIsShown)
+{
+    AtTick(3, [this] { form->mnuCopy->trigger(); });
+    ScriptPoem(1);
+    ComposePoem();
+    EXPECT_EQ(copied, u"いちご\r\nなー\r\n\r\n\r\n\r\n"_s);
+}
+
+TEST_F(CardCommands, RealClipboardTakesTheText)
+{
+    EXPECT_TRUE(PutOnClipboard(u"春\r\n"_s));
+    EXPECT_TRUE(PutOnClipboard(QString(40000, u'歌')));
+}
+
+TEST_F(CardCommands, ClipboardFailureIsToldAndThePoemStays)
+{
+    ScriptPoem(1);
+    ComposePoem();
+    form->clipboardWriter = RefuseCopy;
+    QString told;
+    OnNextModal([&](QWidget *box) {
+        told = static_cast<QMessageBox *>(box)->text();
+        box->close();
+    });
+    form->mnuCopy->trigger();
+    EXPECT_TRUE(told.contains(u"クリップボード"_s));
+    EXPECT_EQ(Captions().last(), u"歌野　詠"_s);
+    EXPECT_FALSE(ProgramEnding());
+}
+
+TEST_F(CardCommands, PrintPromptAnsweredNoDoesNothing)
+{
+    QString prompt;
+    int modals = 0;
+    OnNextModal([&](QWidget *box) {
+        auto *message = static_cast<QMessageBox *>(box);
+        prompt = message->text();
+        ++modals;
+        EXPECT_EQ(message->windowTitle(), u"戯詠帖"_s);
+        EXPECT_EQ(message->icon(), QMessageBox::Information);
+        EXPECT_EQ(static_cast<QAbstractButton *>(message->defaultButton()), message->button(QMessageBox::Yes));
+        message->button(QMessageBox::No)->click();
+        OnNextModal([&](QWidget *other) {
+            ++modals;
+            other->close();
+        });
+    });
+    form->mnusikisi->trigger();
+    QTest::qWait(200);
+    EXPECT_EQ(prompt, u"この歌の色紙を作成します。プリンタを準備してください。"_s);
+    EXPECT_EQ(modals, 1) << "nothing follows a No";
+}
+
+TEST_F(CardCommands, PrintWithoutAPrinterIsToldAndTheProgramRunsOn)
+{
+    if (!QPrinterInfo::defaultPrinter().isNull())
+        GTEST_SKIP() << "this machine has a printer";
+    QString told;
+    OnNextModal([&](QWidget *box) {
+        static_cast<QMessageBox *>(box)->button(QMessageBox::Yes)->click();
+        OnNextModal([&](QWidget *second) {
+            told = static_cast<QMessageBox *>(second)->text();
+            second->close();
+        });
+    });
+    form->mnusikisi->trigger();
+    EXPECT_TRUE(told.contains(u"プリンタが見つかりません"_s)) << told.toStdString();
+    EXPECT_FALSE(ProgramEnding());
+}
+
+TEST_F(CardCommands, PrintedCardIsOnePageWithThePoem)
+{
+    ScriptPoem(1);
+    ComposePoem();
+    QTemporaryDir dir;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath(u"card.pdf"_s));
+    ASSERT_TRUE(PrintCard(*form, printer));
+
+    QProcess info;
+    info.start(u"pdfinfo"_s, {dir.filePath(u"card.pdf"_s)});
+    ASSERT_TRUE(info.waitForFinished());
+    EXPECT_TRUE(QString::fromUtf8(info.readAll()).contains(QRegularExpression(u"Pages:\\s+1\\n"_s)));
+    ASSERT_EQ(QProcess::execute(u"pdftoppm"_s, {u"-r"_s, u"50"_s, u"-png"_s, u"-singlefile"_s,
+                                               dir.filePath(u"card.pdf"_s), dir.filePath(u"page"_s)}),
+              0);
+    const QImage page(dir.filePath(u"page.png"_s));
+    ASSERT_FALSE(page.isNull());
+    int ink = 0;
+    for (int y = 0; y < page.height(); ++y)
+        for (int x = 0; x < page.width(); ++x)
+            ink += qGray(page.pixel(x, y)) < 160;
+    EXPECT_GT(ink, 100) << "the columns are on the page";
+}
+
+TEST_F(CardCommands, CardImageIsDrawnAtTwiceTheSize)
+{
+    ScriptPoem(1);
+    ComposePoem();
+    const QImage image = CardImage(*form, 2.0);
+    EXPECT_EQ(image.size(), QSize(796, 798));
+    int ink = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            ink += qGray(image.pixel(x, y)) < 100;
+    EXPECT_GT(ink, 400);
+}
+
+TEST_F(CardCommands, OnlyTheRightButtonOnCardOrColumnsOpensTheMenu)
+{
+    struct Press { QWidget *target; Qt::MouseButton button; bool opens; };
+    const Press presses[] = {
+        {form->Image2, Qt::RightButton, true},  {form->Label1[2], Qt::RightButton, true},
+        {form->Label5, Qt::RightButton, false}, {form->Image2, Qt::MiddleButton, false},
+        {form->Label5, Qt::MiddleButton, false},
+    };
+    for (const Press &press : presses) {
+        QWidget *opened = nullptr;
+        QTimer::singleShot(100, [&] {
+            opened = QApplication::activePopupWidget();
+            if (opened)
+                opened->close();
+        });
+        QTest::mousePress(press.target, press.button);
+        QTest::qWait(150);
+        QTest::mouseRelease(press.target, press.button);
+        EXPECT_EQ(opened == form->mnuPOPUP, press.opens) << press.target->metaObject()->className() << press.button;
+    }
+    EXPECT_EQ(Captions()[0], u"*****"_s) << "no press asks for a poem";
+}
+
+TEST_F(CardCommands, MusicSwitchStopsAtOnceAndStartsOnlyWithTheNextPoem)
+{
+    PlayMidi(u"ge_open.mid"_s);
+    music.mode = SequencerMode::Playing;
+    bgmOn = true;
+    music.calls.clear();
+
+    form->mnuBGM->trigger();
+    EXPECT_FALSE(bgmOn);
+    EXPECT_FALSE(form->mnuBGM->isChecked());
+    EXPECT_EQ(music.calls, std::vector<std::string>{"close"}) << "the opening piece stops too";
+
+    music.calls.clear();
+    form->mnuBGM->trigger();
+    EXPECT_TRUE(bgmOn);
+    EXPECT_TRUE(form->mnuBGM->isChecked());
+    EXPECT_TRUE(music.calls.empty()) << "switching on plays nothing by itself";
+
+    ScriptPoem(1);
+    random->Push({0.0f});
+    ComposePoem();
+    ASSERT_FALSE(music.calls.empty());
+    EXPECT_TRUE(QString::fromStdString(music.calls[0]).endsWith(u"/ge_bg1.mid"_s)) << music.calls[0];
+}
+
+TEST_F(CardCommands, DialogDuringARevealHoldsTheNextColumn)
+{
+    bool heldOnFirstColumn = false;
+    // Opened from the event loop, as a menu command is, not from inside a tick.
+    AtTick(1, [&] { QTimer::singleShot(0, [&] {
+        OnNextModal([&](QWidget *dialog) {
+            QTest::qWait(600); // ticks go on meanwhile
+            heldOnFirstColumn = form->Reveal().revealLine == 0 && form->Label1[1]->text().isEmpty()
+                                && form->Label1[0]->text() == u"いちご"_s;
+            dialog->close();
+        });
+        form->mnuconfig->trigger();
+    }); });
+    ScriptPoem(1);
+    ComposePoem();
+    EXPECT_TRUE(heldOnFirstColumn);
+    EXPECT_EQ(Captions(), (QStringList{u"いちご"_s, u"な｜な"_s, u"いちご"_s, u"し｜  ごご"_s, u"歌野　詠"_s}));
+}
+
+// Closing ends the program, so it is watched from a child process.
+TEST_F(CardCommands, ClosingDuringARevealStopsTheMusicAndEnds)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            PlayMidi(u"ge_open.mid"_s);
+            music.calls.clear();
+            AtTick(2, [this] { form->close(); });
+            ScriptPoem(1);
+            ComposePoem();
+            const bool stopped = music.calls == std::vector<std::string>{"close"};
+            const bool unfinished = form->Label5->text().isEmpty() && form->Label1[1]->text().isEmpty();
+            std::exit(ProgramEnding() && stopped && unfinished && !form->isVisible() ? 3 : 1);
+        },
+        testing::ExitedWithCode(3), "");
+}
+
+} // namespace

@@ -1,0 +1,96 @@
+#!/bin/bash
+# Runs the real program under Xvfb from a clean copy of data/, as a user would:
+# waits out the splash, clicks the title and "よろし", waits for the first poem,
+# copies it through the pop-up menu, checks the clipboard text and closes the
+# card window. With --measure it also reports start-up time, memory and idle CPU.
+#   tests/e2e/run_e2e.sh PROGRAM DATA_DIR [--measure]
+set -euo pipefail
+program="$1"
+data="$2"
+measure="${3:-}"
+here="$(cd "$(dirname "$0")" && pwd)"
+
+work="$(mktemp -d)"
+cleanup() {
+    [ -n "${app:-}" ] && kill "$app" 2>/dev/null || true
+    [ -n "${xvfb:-}" ] && kill "$xvfb" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+cp "$data"/* "$work"/
+
+display=":$((90 + RANDOM % 100))"
+Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+export DISPLAY="$display"
+for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+unset QT_QPA_PLATFORM
+
+fail() { echo "end-to-end: $*" >&2; exit 1; }
+
+# Finds the visible window whose name is exactly $1, waiting up to $2 seconds.
+window_named() {
+    local deadline=$((SECONDS + $2)) id
+    while [ $SECONDS -lt $deadline ]; do
+        id="$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1 || true)"
+        [ -n "$id" ] && { echo "$id"; return 0; }
+        sleep 0.1
+    done
+    return 1
+}
+
+# Clicks the window at x y (pixels in the window).
+click_in() {
+    xdotool mousemove --window "$1" "$2" "$3" sleep 0.1 click "${4:-1}"
+}
+
+start_ns=$(date +%s%N)
+(cd "$work" && exec "$program") 2>"$work/stderr.txt" &
+app=$!
+
+splash="$(xdotool search --sync --onlyvisible --classname gieicho 2>/dev/null | head -n 1)"
+splash_ms=$(( ($(date +%s%N) - start_ns) / 1000000 ))
+
+title="$(window_named "戯詠帖" 20)" || fail "the title screen did not appear"
+click_in "$title" 150 150
+settings="$(window_named "戯詠帖／歌種指定" 10)" || fail "the settings window did not appear"
+# "よろし" stands at 1920, 3720 twips, 1095 x 375: its middle is at 164, 260 pixels.
+click_in "$settings" 164 260
+card="$(window_named "戯詠帖" 10)" || fail "the card window did not appear"
+[ "$card" != "$title" ] || fail "the title screen did not go"
+
+# The reveal takes about three seconds; wait until the poet name is written.
+sleep 6
+click_in "$card" 300 200 3
+sleep 0.5
+xdotool key c
+sleep 0.5
+text="$(xclip -o -selection clipboard | od -An -c | tr -s ' \n' ' ')"
+clip="$(xclip -o -selection clipboard)"
+crlf_count=$(printf '%s' "$clip" | grep -c $'\r$' || true)
+[ "$crlf_count" -eq 5 ] || fail "the copied poem has $crlf_count CR LF lines, not 5: $text"
+printf '%s' "$clip" | tail -c 2 | od -An -c | grep -q '\\r *\\n' || fail "the copy text does not end in CR LF"
+name_line="$(printf '%s' "$clip" | sed -n 5p | tr -d '\r')"
+[ "$name_line" = "歌野　詠" ] || fail "the poet name line is '$name_line'"
+for line in 1 2 3; do
+    [ -n "$(printf '%s' "$clip" | sed -n ${line}p | tr -d '\r')" ] || fail "line $line of the poem is empty"
+done
+printf '%s' "$clip" | sed -n 4p | grep -q '  ' || fail "line 4 lacks the two spaces between its phrases"
+
+if [ "$measure" = "--measure" ]; then
+    rss_kb=$(awk '/VmRSS/ {print $2}' "/proc/$app/status")
+    ticks() { awk '{print $14 + $15}' "/proc/$app/stat"; }
+    before=$(ticks); sleep 10; after=$(ticks)
+    hz=$(getconf CLK_TCK)
+    tenths=$(( (after - before) * 100 / hz ))  # tenths of a percent of one core over 10 s
+    echo "first splash frame after ${splash_ms} ms; RSS after the first poem $((rss_kb / 1024)) MB;" \
+         "CPU over 10 s idle: $((tenths / 10)).$((tenths % 10))% of a core"
+fi
+
+/usr/bin/python3 "$here/close_window.py" "$card"
+for _ in $(seq 50); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$app" 2>/dev/null && fail "the program did not end when its card window was closed"
+wait "$app" || fail "the program ended with status $?"
+app=""
+[ "$(wc -l < "$work/stderr.txt")" -le 2 ] || fail "the program printed: $(cat "$work/stderr.txt")"
+echo "end-to-end: splash, title, settings, first poem, copy and close all worked"
