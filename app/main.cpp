@@ -1,3 +1,4 @@
+#include "app/data_directory.h"
 #include "app/program_end.h"
 #include "app/program_start_up.h"
 #include "card/card_typeface.h"
@@ -9,6 +10,7 @@
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
+    EnterDataDirectory();
     // The windows come and go during start-up; only the program's end quits.
     app.setQuitOnLastWindowClosed(false);
     app.setWindowIcon(QIcon(QStringLiteral(":/icon.png")));

@@ -8,9 +8,11 @@
 #include <fluidsynth.h>
 
 #include <chrono>
+#include <condition_variable>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <mutex>
 #include <vector>
 
 namespace {
@@ -49,6 +51,15 @@ uint32_t readMidiFile(const std::string &fileName, std::vector<char> &bytes)
 
 } // namespace
 
+struct FluidSequencer::Piece {
+    fluid_player_t *player = nullptr;
+    // The output is shared with the end watcher, which lets it go at the end.
+    std::mutex outputMutex;
+    std::condition_variable_any wake;
+    fluid_audio_driver_t *output = nullptr;
+    std::jthread endWatcher;
+};
+
 FluidSequencer::FluidSequencer(FluidSynthEngine &engine)
     : engine_(engine)
 {
@@ -68,6 +79,8 @@ uint32_t FluidSequencer::open(const std::string &fileName)
         musicDiagnostic().report("no music: " + engine_.problem());
         return MCIERR_CANNOT_LOAD_DRIVER;
     }
+    if (retiring_.joinable())
+        retiring_.join();
 
     fluid_player_t *player = new_fluid_player(engine_.synth());
     if (!player || fluid_player_add_mem(player, bytes.data(), bytes.size()) != FLUID_OK) {
@@ -82,65 +95,79 @@ uint32_t FluidSequencer::open(const std::string &fileName)
         musicDiagnostic().report("no music: no audio output: " + (audio.ok ? std::string(SDL_GetError()) : audio.problem));
         return MCIERR_SEQ_NOMIDIPRESENT;
     }
-    player_ = player;
-    std::lock_guard lock(outputMutex_);
-    output_ = output;
+    ++liveOutputs_;
+    piece_ = std::make_unique<Piece>();
+    piece_->player = player;
+    piece_->output = output;
     return MCI_OK;
 }
 
 uint32_t FluidSequencer::play()
 {
     // Like a sequencer at the end of its piece, play after the end does nothing.
-    if (fluid_player_get_status(player_) != FLUID_PLAYER_READY)
+    if (fluid_player_get_status(piece_->player) != FLUID_PLAYER_READY)
         return MCI_OK;
-    fluid_player_play(player_);
-    endWatcher_ = std::jthread([this](std::stop_token stop) { releaseOutputAfterEnd(stop); });
+    fluid_player_play(piece_->player);
+    piece_->endWatcher = std::jthread([this, piece = piece_.get()](std::stop_token stop) { watchForEnd(*piece, stop); });
     return MCI_OK;
 }
 
 SequencerMode FluidSequencer::mode()
 {
-    return fluid_player_get_status(player_) == FLUID_PLAYER_PLAYING ? SequencerMode::Playing : SequencerMode::Stopped;
+    return fluid_player_get_status(piece_->player) == FLUID_PLAYER_PLAYING ? SequencerMode::Playing
+                                                                           : SequencerMode::Stopped;
 }
 
 void FluidSequencer::close()
 {
-    if (!player_)
+    if (!piece_)
         return;
-    endWatcher_ = std::jthread();
-    {
-        std::lock_guard lock(outputMutex_);
-        if (output_)
-            delete_fluid_audio_driver(output_);
-        output_ = nullptr;
-    }
-    // With the output gone no thread renders, so the player can go safely
-    // and the synth is left silent for the next piece.
-    delete_fluid_player(player_);
-    player_ = nullptr;
-    fluid_synth_system_reset(engine_.synth());
+    // The piece falls silent now; letting its output go, which waits for
+    // the sound server, happens off this thread.
+    fluid_player_stop(piece_->player);
+    fluid_synth_all_sounds_off(engine_.synth(), -1);
+    ++liveOutputs_;  // until the retiring thread is done with the synth
+    retiring_ = std::jthread([this, piece = std::move(piece_)]() mutable { retire(std::move(piece)); });
 }
 
-bool FluidSequencer::isOutputRunning()
+bool FluidSequencer::isOutputRunning() const
 {
-    std::lock_guard lock(outputMutex_);
-    return output_ != nullptr;
+    return liveOutputs_ > 0;
 }
 
-void FluidSequencer::releaseOutputAfterEnd(std::stop_token stop)
+void FluidSequencer::watchForEnd(Piece &piece, std::stop_token stop)
 {
-    std::unique_lock lock(outputMutex_);
-    // Sleeps; true when close() has asked the watcher to stop meanwhile.
-    const auto stoppedDuring = [&](auto duration) {
-        wake_.wait_for(lock, stop, duration, [] { return false; });
-        return stop.stop_requested();
-    };
-    while (fluid_player_get_status(player_) != FLUID_PLAYER_DONE) {
-        if (stoppedDuring(kEndPollInterval))
+    std::unique_lock lock(piece.outputMutex);
+    while (fluid_player_get_status(piece.player) != FLUID_PLAYER_DONE) {
+        piece.wake.wait_for(lock, stop, kEndPollInterval, [] { return false; });
+        if (stop.stop_requested())
             return;
     }
+    lock.unlock();
     // The player itself plays on about three seconds past the last event,
     // so the last notes have died away by now.
-    delete_fluid_audio_driver(output_);
-    output_ = nullptr;
+    releaseOutput(piece);
+}
+
+void FluidSequencer::releaseOutput(Piece &piece)
+{
+    std::lock_guard lock(piece.outputMutex);
+    if (!piece.output)
+        return;
+    delete_fluid_audio_driver(piece.output);
+    piece.output = nullptr;
+    --liveOutputs_;
+}
+
+void FluidSequencer::retire(std::unique_ptr<Piece> piece)
+{
+    piece->endWatcher = std::jthread();
+    releaseOutput(*piece);
+    // With the output gone no thread renders, so the player can go safely
+    // and the synth is left silent for the next piece. The reset alone
+    // leaves sounding notes ringing, so the sounds are cut after it.
+    delete_fluid_player(piece->player);
+    fluid_synth_system_reset(engine_.synth());
+    fluid_synth_all_sounds_off(engine_.synth(), -1);
+    --liveOutputs_;
 }

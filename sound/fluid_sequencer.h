@@ -3,16 +3,21 @@
 #include "sound/fluid_synth_engine.h"
 #include "sound/sequencer_device.h"
 
-#include <condition_variable>
-#include <mutex>
+#include <atomic>
+#include <memory>
 #include <stop_token>
 #include <thread>
 
 // The sequencer on FluidSynth. Each piece gets its own MIDI player and its
 // own audio output on the engine's synth. The output is opened with the
 // piece, so a missing sound device fails the open, and it is let go as soon
-// as the piece has ended, so a finished piece costs no CPU while the
-// device still reports "stopped".
+// as the piece has ended, so a finished piece costs no CPU while the device
+// still reports "stopped".
+//
+// Letting an output go waits for the sound server to drain it (tens of
+// milliseconds on hardware, a second or more on some servers), so close
+// silences the synth at once and leaves the rest to a background thread;
+// the next open waits for it, as the synth renders for one output at a time.
 class FluidSequencer final : public SequencerDevice {
 public:
     explicit FluidSequencer(FluidSynthEngine &engine);
@@ -25,17 +30,19 @@ public:
     SequencerMode mode() override;
     void close() override;
 
-    // Whether the audio output of the current piece is still running.
-    bool isOutputRunning();
+    // Whether any audio output of this device still exists or is being let
+    // go; once false, nothing but the caller touches the synth.
+    bool isOutputRunning() const;
 
 private:
-    void releaseOutputAfterEnd(std::stop_token stop);
+    struct Piece;
+
+    void watchForEnd(Piece &piece, std::stop_token stop);
+    void releaseOutput(Piece &piece);
+    void retire(std::unique_ptr<Piece> piece);
 
     FluidSynthEngine &engine_;
-    fluid_player_t *player_ = nullptr;
-    // Shared with the end watcher, which may let it go once the piece is over.
-    std::mutex outputMutex_;
-    std::condition_variable_any wake_;
-    fluid_audio_driver_t *output_ = nullptr;
-    std::jthread endWatcher_;
+    std::atomic<int> liveOutputs_{0};
+    std::unique_ptr<Piece> piece_;
+    std::jthread retiring_;
 };

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev libfluidsynth-dev libsdl2-dev
+  qt6-base-dev libfluidsynth-dev libsdl2-dev libasound2-dev libfontconfig-dev
   timgm6mb-soundfont
   fonts-aoyagi-kouzan-t fonts-ipaexfont-mincho fonts-ipaexfont-gothic
 )

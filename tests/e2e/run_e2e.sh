@@ -25,6 +25,8 @@ xvfb=$!
 export DISPLAY="$display"
 for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
 unset QT_QPA_PLATFORM
+export XDG_RUNTIME_DIR="$work/runtime"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
 
 fail() { echo "end-to-end: $*" >&2; exit 1; }
 
@@ -48,7 +50,10 @@ start_ns=$(date +%s%N)
 (cd "$work" && exec "$program") 2>"$work/stderr.txt" &
 app=$!
 
-splash="$(xdotool search --sync --onlyvisible --classname gieicho 2>/dev/null | head -n 1)"
+until xdotool search --onlyvisible --classname gieicho >/dev/null 2>&1; do
+    kill -0 "$app" 2>/dev/null || fail "the program ended before its splash: $(cat "$work/stderr.txt")"
+    sleep 0.01
+done
 splash_ms=$(( ($(date +%s%N) - start_ns) / 1000000 ))
 
 title="$(window_named "戯詠帖" 20)" || fail "the title screen did not appear"
@@ -65,17 +70,18 @@ click_in "$card" 300 200 3
 sleep 0.5
 xdotool key c
 sleep 0.5
-text="$(xclip -o -selection clipboard | od -An -c | tr -s ' \n' ' ')"
-clip="$(xclip -o -selection clipboard)"
-crlf_count=$(printf '%s' "$clip" | grep -c $'\r$' || true)
-[ "$crlf_count" -eq 5 ] || fail "the copied poem has $crlf_count CR LF lines, not 5: $text"
-printf '%s' "$clip" | tail -c 2 | od -An -c | grep -q '\\r *\\n' || fail "the copy text does not end in CR LF"
-name_line="$(printf '%s' "$clip" | sed -n 5p | tr -d '\r')"
-[ "$name_line" = "歌野　詠" ] || fail "the poet name line is '$name_line'"
-for line in 1 2 3; do
-    [ -n "$(printf '%s' "$clip" | sed -n ${line}p | tr -d '\r')" ] || fail "line $line of the poem is empty"
+xclip -o -selection clipboard > "$work/copied.txt"
+shown="$(od -An -c "$work/copied.txt" | tr -s ' \n' ' ')"
+crlf_count=$(grep -c $'\r$' "$work/copied.txt" || true)
+[ "$crlf_count" -eq 5 ] || fail "the copied poem has $crlf_count CR LF lines, not 5: $shown"
+[ "$(tail -c 2 "$work/copied.txt" | od -An -tx1 | tr -d ' \n')" = "0d0a" ] || fail "the copy text does not end in CR LF"
+line() { sed -n "$1p" "$work/copied.txt" | tr -d '\r'; }
+[ "$(line 5)" = "歌野　詠" ] || fail "the poet name line is '$(line 5)'"
+for n in 1 2 3 4; do
+    [ -n "$(line $n)" ] || fail "line $n of the poem is empty"
 done
-printf '%s' "$clip" | sed -n 4p | grep -q '  ' || fail "line 4 lacks the two spaces between its phrases"
+line 4 | grep -q '  ' || fail "line 4 lacks the two spaces between its phrases"
+echo "end-to-end: copied poem: $(head -n 4 "$work/copied.txt" | tr -d '\r' | tr '\n' '/')"
 
 if [ "$measure" = "--measure" ]; then
     rss_kb=$(awk '/VmRSS/ {print $2}' "/proc/$app/status")

@@ -2,6 +2,7 @@
 // through SDL's dummy driver: real playback threads and clock, no sound card.
 
 #include "midi_fixture.h"
+#include "write_file.h"
 
 #include "sound/fluid_sequencer.h"
 #include "sound/mci_command_layer.h"
@@ -13,7 +14,9 @@
 #include <fluidsynth.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <thread>
@@ -98,22 +101,41 @@ TEST_F(FluidDevice, PiecePlaysOnceThenStaysOpenAsStoppedAndLetsTheOutputGo)
     EXPECT_STREQ(reply_, "");
 }
 
-TEST_F(FluidDevice, CloseStopsAPlayingPieceAndTheNextOpensOnTheSameSoundFont)
+TEST_F(FluidDevice, CloseLeavesTheSynthSilentAndTheNextPieceOpensOnTheSameSoundFont)
 {
     const std::string longPiece = midiFile("long.mid", 40, 500);
     ASSERT_EQ(send(openCommand(longPiece)), MCI_OK);
     ASSERT_EQ(send("play Midi"), MCI_OK);
-    std::this_thread::sleep_for(100ms);
+    ASSERT_TRUE(eventually([&] { return fluid_synth_get_active_voice_count(engine_->synth()) > 0; }, 2s));
 
     EXPECT_EQ(send("close Midi"), MCI_OK);
-    EXPECT_FALSE(device_.isOutputRunning());
-    EXPECT_EQ(fluid_synth_get_active_voice_count(engine_->synth()), 0) << "closing silences at once";
+    ASSERT_TRUE(eventually([&] { return !device_.isOutputRunning(); }, 5s));
+    // Nothing of the closed piece, notes or reverb, is left for the next one.
+    float left[512], right[512];
+    fluid_synth_write_float(engine_->synth(), 512, left, 0, 1, right, 0, 1);
+    float peak = 0;
+    for (int i = 0; i < 512; ++i)
+        peak = std::max({peak, std::fabs(left[i]), std::fabs(right[i])});
+    EXPECT_LT(peak, 1e-3f) << "louder than -60 dB";
 
     ASSERT_EQ(send(openCommand(longPiece)), MCI_OK);
     ASSERT_EQ(send("play Midi"), MCI_OK);
     EXPECT_EQ(mode(), "playing");
     EXPECT_EQ(fluid_synth_sfcount(engine_->synth()), 1) << "the soundfont is loaded once for the run";
     EXPECT_EQ(send("close Midi"), MCI_OK);
+}
+
+TEST_F(FluidDevice, ClosingRightAfterOpenOrPlayAndReopeningIsSafe)
+{
+    const std::string piece = midiFile("piece.mid", 8, 200);
+    for (int round = 0; round < 5; ++round) {
+        ASSERT_EQ(send(openCommand(piece)), MCI_OK);
+        if (round % 2) {
+            ASSERT_EQ(send("play Midi"), MCI_OK);
+        }
+        ASSERT_EQ(send("close Midi"), MCI_OK);
+    }
+    EXPECT_TRUE(eventually([&] { return !device_.isOutputRunning(); }, 5s));
 }
 
 struct BadFileCase {

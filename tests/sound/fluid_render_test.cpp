@@ -110,6 +110,7 @@ struct ShippedPiece {
     const char *name;
     double shortest;
     double longest;
+    friend void PrintTo(const ShippedPiece &piece, std::ostream *out) { *out << piece.name; }
 };
 
 class ShippedPieces : public FluidRender, public ::testing::WithParamInterface<ShippedPiece> {};

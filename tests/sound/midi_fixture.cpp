@@ -1,7 +1,5 @@
 #include "midi_fixture.h"
 
-#include <fstream>
-
 namespace {
 
 constexpr int kTicksPerQuarter = 480;
@@ -64,10 +62,4 @@ std::vector<uint8_t> midiMelody(int noteCount, int noteMilliseconds)
     }
     putTrack(file, notes);
     return file;
-}
-
-void writeFile(const std::string &path, const std::vector<uint8_t> &bytes)
-{
-    std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char *>(bytes.data()), std::streamsize(bytes.size()));
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
 #include <vector>
 
 // Small standard MIDI files made on the spot, so the tests need no shipped music.
@@ -10,5 +9,3 @@
 // halfway through, and a piano track of noteCount notes, each
 // noteMilliseconds long at the first tempo, the first one at time zero.
 std::vector<uint8_t> midiMelody(int noteCount, int noteMilliseconds);
-
-void writeFile(const std::string &path, const std::vector<uint8_t> &bytes);

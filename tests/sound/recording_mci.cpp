@@ -15,6 +15,8 @@ uint32_t mciSendStringA(const char *command, char *reply, unsigned replyLength, 
 {
     RecordingMci &r = recordingMci();
     r.sent.push_back({command, replyLength});
+    if (replyLength == 0)
+        return 0;
     for (const RecordingMci::Answer &answer : r.answers) {
         if (std::string_view(command).starts_with(answer.commandPrefix)) {
             const size_t copied = std::min<size_t>(answer.reply.size(), replyLength - 1);

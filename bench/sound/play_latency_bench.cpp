@@ -1,0 +1,96 @@
+// From PlayMidi to the first audio sample of the piece, with the soundfont
+// already loaded: close, open (with its audio output), play, and the render
+// thread reaching the first note.
+
+#include "bench_support.h"
+#include "midi_fixture.h"
+#include "write_file.h"
+
+#include "sound/fluid_sequencer.h"
+#include "sound/mci.h"
+#include "sound/midi_player.h"
+#include "sound/soundfont_search.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+#include <fluidsynth.h>
+
+#include <algorithm>
+#include <chrono>
+#include <thread>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+void BM_PlayMidiToFirstSample(benchmark::State &state)
+{
+    useDummyAudioOutput();
+    static FluidSynthEngine engine(standardSoundFonts());
+    if (!engine.load()) {
+        state.SkipWithError(engine.problem().c_str());
+        return;
+    }
+    auto owned = std::make_unique<FluidSequencer>(engine);
+    FluidSequencer *device = owned.get();
+    useSequencerDevice(std::move(owned));
+    QTemporaryDir directory;
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(directory.path());
+    writeFile("bench.mid", midiMelody(8, 500));  // program change and first note at time 0
+
+    double longest = 0;
+    for (auto _ : state) {
+        // Start, as a poem does, with nothing open and the last output gone.
+        StopMidi();
+        while (device->isOutputRunning())
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+
+        const auto start = Clock::now();
+        PlayMidi(QStringLiteral("bench.mid"));
+        while (fluid_synth_get_active_voice_count(engine.synth()) == 0)
+            std::this_thread::yield();
+        const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
+        state.SetIterationTime(seconds);
+        longest = std::max(longest, seconds);
+    }
+    StopMidi();
+    QDir::setCurrent(previous);
+    state.counters["longest_ms"] = longest * 1000;
+}
+BENCHMARK(BM_PlayMidiToFirstSample)->UseManualTime()->Iterations(40)->Unit(benchmark::kMillisecond);
+
+// Switching the music off while a piece plays: the call the window thread waits for.
+void BM_StopMidiWhilePlaying(benchmark::State &state)
+{
+    useDummyAudioOutput();
+    static FluidSynthEngine engine(standardSoundFonts());
+    if (!engine.load()) {
+        state.SkipWithError(engine.problem().c_str());
+        return;
+    }
+    auto owned = std::make_unique<FluidSequencer>(engine);
+    FluidSequencer *device = owned.get();
+    useSequencerDevice(std::move(owned));
+    QTemporaryDir directory;
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(directory.path());
+    writeFile("bench.mid", midiMelody(8, 500));
+
+    for (auto _ : state) {
+        state.PauseTiming();
+        while (device->isOutputRunning())
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        PlayMidi(QStringLiteral("bench.mid"));
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        state.ResumeTiming();
+
+        StopMidi();
+    }
+    QDir::setCurrent(previous);
+}
+BENCHMARK(BM_StopMidiWhilePlaying)->Iterations(20)->Unit(benchmark::kMillisecond);
+
+} // namespace

@@ -1,0 +1,82 @@
+// With no audio device the player and the wave sound stay silent, return at
+// once and say why in one line on stderr; nothing else reaches the terminal.
+// This runs the program's own path: FluidSynth and SDL as they come up.
+
+#include "midi_fixture.h"
+#include "wave_fixture.h"
+#include "write_file.h"
+
+#include "sound/midi_player.h"
+#include "sound/snd_play_sound.h"
+#include "sound/wave_player.h"
+
+#include <QDir>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class NoDevice : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        previous_ = QDir::currentPath();
+        ASSERT_TRUE(directory_.isValid());
+        ASSERT_TRUE(QDir::setCurrent(directory_.path()));
+        writeFile("ge_open.mid", midiMelody(4, 200));
+        writeFile("tobibrnd.wav", waveTone(0.2));
+    }
+    void TearDown() override
+    {
+        StopMidi();
+        QDir::setCurrent(previous_);
+    }
+
+    // At most one line, and that one ours.
+    static void expectAtMostOneLineOfOurs(const std::string &stderrText)
+    {
+        const QStringList lines = QString::fromStdString(stderrText).split('\n', Qt::SkipEmptyParts);
+        EXPECT_LE(lines.size(), 1) << stderrText;
+        for (const QString &line : lines)
+            EXPECT_TRUE(line.startsWith("gieicho: ")) << line.toStdString();
+    }
+
+    QTemporaryDir directory_;
+    QString previous_;
+};
+
+TEST_F(NoDevice, MusicStaysSilentWithOneLineOnStderr)
+{
+    testing::internal::CaptureStderr();
+    PlayMidi(QStringLiteral("ge_open.mid"));
+    const bool playing = IsMidiPlaying();
+    PlayMidi(QStringLiteral("ge_bg1.mid"));  // missing as well
+    PlayBgmIfIdle();
+    StopMidi();
+    const std::string said = testing::internal::GetCapturedStderr();
+    if (playing)
+        GTEST_SKIP() << "this machine has an audio device";
+
+    expectAtMostOneLineOfOurs(said);
+}
+
+TEST_F(NoDevice, WaveSoundChangesNothingWithOneLineOnStderr)
+{
+    WavePlayer player;
+    testing::internal::CaptureStderr();
+    const bool started = player.start("tobibrnd.wav");
+    const bool startedByName = sndPlaySoundA("tobibrnd.wav", SND_ASYNC);
+    const bool missingStarted = sndPlaySoundA("gone.wav", SND_ASYNC);
+    const std::string said = testing::internal::GetCapturedStderr();
+    if (started)
+        GTEST_SKIP() << "this machine has an audio device";
+
+    EXPECT_FALSE(player.isSounding());
+    EXPECT_FALSE(startedByName);
+    EXPECT_FALSE(missingStarted);
+    expectAtMostOneLineOfOurs(said);
+}
+
+} // namespace

@@ -1,0 +1,107 @@
+// The wave sound through SDL's dummy audio driver: it starts at once, lets
+// the device go after its last sample, and a file that cannot be played
+// changes nothing.
+
+#include "wave_fixture.h"
+#include "write_file.h"
+
+#include "sound/snd_play_sound.h"
+#include "sound/wave_player.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <thread>
+
+namespace {
+
+using namespace std::chrono_literals;
+using Clock = std::chrono::steady_clock;
+
+class WaveSound : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { setenv("SDL_AUDIODRIVER", "dummy", 1); }
+    void SetUp() override
+    {
+        ASSERT_TRUE(directory_.isValid());
+        tone_ = directory_.filePath("tone.wav").toStdString();
+        writeFile(tone_, waveTone(0.3));
+    }
+
+    bool quietWithin(std::chrono::milliseconds limit)
+    {
+        const auto deadline = Clock::now() + limit;
+        while (player_.isSounding()) {
+            if (Clock::now() > deadline)
+                return false;
+            std::this_thread::sleep_for(20ms);
+        }
+        return true;
+    }
+
+    QTemporaryDir directory_;
+    std::string tone_;
+    WavePlayer player_;
+};
+
+TEST_F(WaveSound, PlaysInTheBackgroundAndReleasesTheDeviceAfterTheEnd)
+{
+    const auto started = Clock::now();
+    ASSERT_TRUE(player_.start(tone_));
+    EXPECT_TRUE(player_.isSounding());
+
+    EXPECT_TRUE(quietWithin(3s));
+    EXPECT_GE(Clock::now() - started, 300ms) << "released before the sound was over";
+}
+
+TEST_F(WaveSound, ANewSoundReplacesTheOneBeforeAndStopEndsItAtOnce)
+{
+    ASSERT_TRUE(player_.start(tone_));
+    ASSERT_TRUE(player_.start(tone_));
+    EXPECT_TRUE(player_.isSounding());
+
+    player_.stop();
+    EXPECT_FALSE(player_.isSounding());
+}
+
+struct UnplayableCase {
+    const char *label;
+    const char *name;
+    std::vector<uint8_t> content;  // empty: the file is not made
+};
+
+class UnplayableWaves : public WaveSound, public ::testing::WithParamInterface<UnplayableCase> {};
+
+TEST_P(UnplayableWaves, LeaveTheSoundThatPlaysAlone)
+{
+    const std::string path = directory_.filePath(GetParam().name).toStdString();
+    if (!GetParam().content.empty())
+        writeFile(path, GetParam().content);
+    ASSERT_TRUE(player_.start(tone_));
+
+    EXPECT_FALSE(player_.start(path));
+    EXPECT_TRUE(player_.isSounding());
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, UnplayableWaves,
+                         ::testing::Values(UnplayableCase{"Missing", "gone.wav", {}},
+                                           UnplayableCase{"NotAWave", "text.wav", {'n', 'o', 't', ' ', 'a', 'u', 'd', 'i', 'o'}}),
+                         [](const auto &info) { return info.param.label; });
+
+TEST_F(WaveSound, SndPlaySoundTakesTheNameFromTheCurrentDirectory)
+{
+    const QString previous = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(directory_.path()));
+    writeFile("tobibrnd.wav", waveTone(0.2));
+
+    EXPECT_TRUE(sndPlaySoundA("tobibrnd.wav", SND_ASYNC));
+    EXPECT_FALSE(sndPlaySoundA("missing.wav", SND_ASYNC));
+    EXPECT_TRUE(sndPlaySoundA(nullptr, SND_ASYNC));
+    QDir::setCurrent(previous);
+}
+
+} // namespace
