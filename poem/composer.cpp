@@ -57,7 +57,7 @@ void ComposePoem()
 {
     PoemCard *card = CurrentPoemCard();
     const PhraseGroups &groups = phraseGroups;
-    if (!AssessSetting(groups, kigoType, enkaMode).possible) {
+    if (!CanSatisfy(groups, kigoType, enkaMode)) {
         card->ShowComposeFailure(UnsatisfiableMessage(kigoType, enkaMode));
         return;
     }

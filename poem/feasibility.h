@@ -17,5 +17,9 @@ struct SettingOutlook
 
 SettingOutlook AssessSetting(const PhraseGroups &groups, int16_t season, bool nightSet);
 
+// Only whether a passing poem can be drawn at all: quick enough to ask before
+// every poem.
+bool CanSatisfy(const PhraseGroups &groups, int16_t season, bool nightSet);
+
 // The message for a setting the phrase files cannot satisfy.
 QString UnsatisfiableMessage(int16_t season, bool nightSet);

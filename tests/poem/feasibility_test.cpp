@@ -18,6 +18,14 @@ PhraseGroup *AllGroups(PhraseGroups &g, int i)
     return all[i];
 }
 
+// The quick test the composer asks and the full assessment must agree.
+bool Possible(const PhraseGroups &groups, int16_t season, bool nightSet)
+{
+    const bool quick = CanSatisfy(groups, season, nightSet);
+    EXPECT_EQ(quick, AssessSetting(groups, season, nightSet).possible) << "season " << season << " night " << nightSet;
+    return quick;
+}
+
 class Feasibility : public testing::Test
 {
 protected:
@@ -36,20 +44,20 @@ TEST_F(Feasibility, NeutralDataServesOnlyTheMorningSetWithoutSeason)
     EXPECT_TRUE(plain.possible);
     EXPECT_DOUBLE_EQ(plain.acceptanceRate, 1.0);
     for (int16_t season = 1; season <= 4; ++season)
-        EXPECT_FALSE(AssessSetting(groups, season, false).possible) << season;
-    EXPECT_FALSE(AssessSetting(groups, 0, true).possible);
+        EXPECT_FALSE(Possible(groups, season, false)) << season;
+    EXPECT_FALSE(Possible(groups, 0, true));
 }
 
 TEST_F(Feasibility, NightSetNeedsAmorousPhrasesInTwoGroupsOfOneShape)
 {
     FillGroup(groups.Word7D, {u"見出し"_s, u"恋;e"_s, u"愛;e"_s, u"一"_s});
-    EXPECT_FALSE(AssessSetting(groups, 0, true).possible) << "one group cannot give two phrases";
+    EXPECT_FALSE(Possible(groups, 0, true)) << "one group cannot give two phrases";
 
     // Word5B appears only in pattern 3, which never draws Word7D's partner Word7A.
     FillGroup(groups.Word5B, {u"見出し"_s, u"恋;e"_s});
     FillGroup(groups.Word7D, {u"見出し"_s, u"一"_s});
     FillGroup(groups.Word7A, {u"見出し"_s, u"恋;e"_s});
-    EXPECT_FALSE(AssessSetting(groups, 0, true).possible) << "Word5B and Word7A never meet";
+    EXPECT_FALSE(Possible(groups, 0, true)) << "Word5B and Word7A never meet";
 
     FillGroup(groups.Word5D, {u"見出し"_s, u"恋;e"_s, u"一"_s});
     const SettingOutlook outlook = AssessSetting(groups, 0, true);
@@ -60,11 +68,20 @@ TEST_F(Feasibility, NightSetNeedsAmorousPhrasesInTwoGroupsOfOneShape)
 TEST_F(Feasibility, OnlyDrawableSlotsCount)
 {
     FillGroup(groups.Word5A, {u"春;h"_s, u"一"_s});
-    EXPECT_FALSE(AssessSetting(groups, 1, false).possible) << "slot 0 is never drawn";
+    EXPECT_FALSE(Possible(groups, 1, false)) << "slot 0 is never drawn";
     FillGroup(groups.Word5A, {u"春;h"_s});
-    EXPECT_FALSE(AssessSetting(groups, 1, false).possible) << "a one-phrase group gives the empty phrase";
+    EXPECT_FALSE(Possible(groups, 1, false)) << "a one-phrase group gives the empty phrase";
     FillGroup(groups.Word7C, {u"見出し"_s, u"春;h"_s});
-    EXPECT_TRUE(AssessSetting(groups, 1, false).possible);
+    EXPECT_TRUE(Possible(groups, 1, false));
+}
+
+TEST_F(Feasibility, SeasonWordsAreNeutralForASeasonOutsideTheSettings)
+{
+    // Phrase 2 of every pattern is a spring word.
+    FillGroup(groups.Word7A, {u"見出し"_s, u"春;h"_s});
+    FillGroup(groups.Word7B, {u"見出し"_s, u"梅;h"_s});
+    EXPECT_FALSE(Possible(groups, 0, false));
+    EXPECT_TRUE(Possible(groups, 9, false));
 }
 
 TEST_F(Feasibility, AcceptanceRateMatchesWhatTheComposerDoes)
