@@ -29,7 +29,8 @@ void Form4::BuildControls()
     List1->viewport()->installEventFilter(this);
 }
 
-// The window is not centred: a dialog opens over the window it belongs to.
+// Unlike the settings dialog it does not centre itself: as a dialog it opens
+// over the window it belongs to.
 void Form4::Form_Load()
 {
     List1->clear();

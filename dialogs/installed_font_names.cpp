@@ -1,34 +1,30 @@
 #include "dialogs/installed_font_names.h"
 
-#include <QFont>
 #include <fontconfig/fontconfig.h>
 
 #include <memory>
 
 namespace {
 
-struct FontFamilies
+QString FromFc(const FcChar8 *text)
 {
-    QStringList names;
-    QStringList languages; // of each name, as far as the font tells them
-};
-
-FontFamilies FamiliesOf(FcPattern *font)
-{
-    FontFamilies families;
-    FcChar8 *value = nullptr;
-    for (int i = 0; FcPatternGetString(font, FC_FAMILY, i, &value) == FcResultMatch; ++i)
-        families.names << QString::fromUtf8(reinterpret_cast<const char *>(value));
-    for (int i = 0; FcPatternGetString(font, FC_FAMILYLANG, i, &value) == FcResultMatch; ++i)
-        families.languages << QString::fromUtf8(reinterpret_cast<const char *>(value));
-    return families;
+    return QString::fromUtf8(reinterpret_cast<const char *>(text));
 }
 
-// The Japanese name when the font has one, else the first.
-qsizetype ShownNameIndex(const FontFamilies &families)
+// A font's family names come with the language of each, in the same order.
+// The Japanese one is shown when there is one, else the first.
+QString ShownName(FcPattern *font)
 {
-    const qsizetype japanese = families.languages.indexOf(u"ja");
-    return japanese >= 0 && japanese < families.names.size() ? japanese : 0;
+    QString first;
+    FcChar8 *name = nullptr;
+    for (int i = 0; FcPatternGetString(font, FC_FAMILY, i, &name) == FcResultMatch; ++i) {
+        FcChar8 *language = nullptr;
+        if (FcPatternGetString(font, FC_FAMILYLANG, i, &language) == FcResultMatch && FromFc(language) == u"ja")
+            return FromFc(name);
+        if (i == 0)
+            first = FromFc(name);
+    }
+    return first;
 }
 
 } // namespace
@@ -43,13 +39,9 @@ QStringList InstalledFontNames()
 
     QStringList shown;
     for (int i = 0; fonts && i < fonts->nfont; ++i) {
-        const FontFamilies families = FamiliesOf(fonts->fonts[i]);
-        if (families.names.isEmpty())
-            continue;
-        const qsizetype index = ShownNameIndex(families);
-        shown << families.names[index];
-        if (index != 0)
-            QFont::insertSubstitution(families.names[index], families.names[0]);
+        const QString name = ShownName(fonts->fonts[i]);
+        if (!name.isEmpty())
+            shown << name;
     }
     shown.removeDuplicates();
     shown.sort();

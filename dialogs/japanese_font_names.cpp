@@ -1,5 +1,6 @@
 #include "dialogs/japanese_font_names.h"
 
+#include <QList>
 #include <QStringEncoder>
 
 namespace {

@@ -43,18 +43,18 @@ bool WavePlayer::start(const std::string &fileName)
         waveDiagnostic().report("no wave sound: no audio output: " + audio.problem);
         return false;
     }
-    SDL_AudioSpec spec;
+    SDL_AudioSpec format;
     Uint8 *samples = nullptr;
     Uint32 length = 0;
-    if (!SDL_LoadWAV(fileName.c_str(), &spec, &samples, &length)) {
+    if (!SDL_LoadWAV(fileName.c_str(), &format, &samples, &length)) {
         waveDiagnostic().report("no wave sound: cannot read " + fileName + ": " + SDL_GetError());
         return false;
     }
-    spec.samples = kPeriodFrames;
-    spec.callback = nullptr;
+    format.samples = kPeriodFrames;
+    format.callback = nullptr;
 
     stop();
-    const SDL_AudioDeviceID device = SDL_OpenAudioDevice(nullptr, 0, &spec, nullptr, 0);
+    const SDL_AudioDeviceID device = SDL_OpenAudioDevice(nullptr, 0, &format, nullptr, 0);
     if (device == 0) {
         SDL_FreeWAV(samples);
         waveDiagnostic().report(std::string("no wave sound: no audio output: ") + SDL_GetError());
@@ -66,7 +66,7 @@ bool WavePlayer::start(const std::string &fileName)
 
     std::lock_guard lock(mutex_);
     device_ = device;
-    const unsigned bufferMilliseconds = 1000u * kPeriodFrames / unsigned(spec.freq) + 1;
+    const unsigned bufferMilliseconds = 1000u * kPeriodFrames / unsigned(format.freq) + 1;
     closer_ = std::jthread([this, bufferMilliseconds](std::stop_token stop) { closeAfterEnd(stop, bufferMilliseconds); });
     return true;
 }

@@ -1,0 +1,243 @@
+#include "app/twips.h"
+#include "dialogs/form4.h"
+#include "dialogs/japanese_font_names.h"
+
+#include <QCloseEvent>
+#include <QFontInfo>
+#include <QImage>
+#include <QListWidget>
+#include <QPainter>
+#include <QTimer>
+#include <QWindow>
+#include <QtTest/QTest>
+#include <gtest/gtest.h>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+QString ResolvedFamily(const QFont &font)
+{
+    return QFontInfo(font).family();
+}
+
+// A sample of a poem column's text as the font draws it.
+QImage Drawn(const QFont &font)
+{
+    QImage image(240, 40, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setFont(font);
+    painter.drawText(4, 30, u"詠み人知らず ABC"_s);
+    return image;
+}
+
+// Stand-ins for the card window's four poem columns and its poet-name label.
+class Form4Test : public testing::Test
+{
+protected:
+    Form4Test()
+    {
+        QFont poemFont(u"DejaVu Sans"_s, 12);
+        poemFont.setWeight(QFont::Bold);
+        for (QWidget &column : columns_)
+            column.setFont(poemFont);
+        poetName_.setFont(QFont(u"DejaVu Serif"_s, 9));
+    }
+
+    std::array<QWidget *, 4> Columns() { return {&columns_[0], &columns_[1], &columns_[2], &columns_[3]}; }
+
+    void ExpectTypefaceUnchanged()
+    {
+        for (const QWidget &column : columns_) {
+            EXPECT_EQ(column.font().family(), u"DejaVu Sans"_s);
+            EXPECT_EQ(column.font().pointSize(), 12);
+            EXPECT_EQ(column.font().weight(), QFont::Bold);
+        }
+        EXPECT_EQ(poetName_.font(), QFont(u"DejaVu Serif"_s, 9));
+    }
+
+    QWidget columns_[4];
+    QWidget poetName_;
+};
+
+void Open(Form4 &form)
+{
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+}
+
+QListWidgetItem *Entry(const Form4 &form, const QString &name)
+{
+    const QList<QListWidgetItem *> found = form.List1->findItems(name, Qt::MatchExactly);
+    EXPECT_EQ(found.size(), 1) << name.toStdString() << " must be listed once";
+    return found.value(0);
+}
+
+QPoint CentreOf(Form4 &form, QListWidgetItem *entry)
+{
+    form.List1->scrollToItem(entry);
+    return form.List1->visualItemRect(entry).center();
+}
+
+// A double-click as the platform delivers it: press, release, press, release,
+// the second press reported as a double-click too.
+void DoubleClick(Form4 &form, QPoint inList)
+{
+    QTest::mouseDClick(form.windowHandle(), Qt::LeftButton, {}, form.List1->viewport()->mapTo(&form, inList));
+}
+
+void CloseByTitleBar(Form4 &form)
+{
+    QCloseEvent close;
+    QCoreApplication::sendEvent(form.windowHandle(), &close);
+}
+
+TEST_F(Form4Test, ListsTheJapaneseNamesOfTheInstalledFontsWithNothingSelected)
+{
+    Form4 form(Columns());
+    Open(form);
+    QStringList listed;
+    for (int row = 0; row < form.List1->count(); ++row)
+        listed << form.List1->item(row)->text();
+    ASSERT_FALSE(listed.isEmpty());
+    EXPECT_TRUE(listed.contains(u"IPAex明朝"_s)) << listed.join(u", "_s).toStdString();
+    EXPECT_TRUE(listed.contains(u"IPAexゴシック"_s)) << listed.join(u", "_s).toStdString();
+    EXPECT_FALSE(listed.contains(u"IPAexMincho"_s));
+    EXPECT_EQ(listed.size(), QSet<QString>(listed.begin(), listed.end()).size()) << "each font once";
+    for (const QString &name : listed)
+        EXPECT_TRUE(IsJapaneseFontName(name)) << name.toStdString();
+    EXPECT_TRUE(form.List1->selectedItems().isEmpty());
+    EXPECT_EQ(form.List1->selectionMode(), QAbstractItemView::SingleSelection);
+}
+
+TEST_F(Form4Test, DoubleClickGivesTheTypefaceToTheFourColumnsOnly)
+{
+    struct Case { QString listed; QString englishName; };
+    const Case cases[] = {{u"IPAex明朝"_s, u"IPAexMincho"_s}, {u"IPAexゴシック"_s, u"IPAexGothic"_s}};
+    for (const Case &c : cases) {
+        QFont expectedFont = columns_[0].font();
+        expectedFont.setFamily(c.englishName);
+        const QString expected = ResolvedFamily(expectedFont);
+        ASSERT_NE(Drawn(expectedFont), Drawn(columns_[0].font())) << c.englishName.toStdString();
+        Form4 form(Columns());
+        Open(form);
+        QListWidgetItem *entry = Entry(form, c.listed);
+        ASSERT_NE(entry, nullptr);
+        DoubleClick(form, CentreOf(form, entry));
+
+        EXPECT_FALSE(form.isVisible());
+        for (const QWidget &column : columns_) {
+            EXPECT_EQ(column.font().family(), c.listed);
+            EXPECT_EQ(ResolvedFamily(column.font()), expected);
+            EXPECT_EQ(Drawn(column.font()), Drawn(expectedFont)) << "the listed name must draw with its own font";
+            EXPECT_EQ(column.font().pointSize(), 12);
+            EXPECT_EQ(column.font().weight(), QFont::Bold);
+        }
+        EXPECT_EQ(poetName_.font(), QFont(u"DejaVu Serif"_s, 9));
+    }
+}
+
+TEST_F(Form4Test, SelectingAnEntryAppliesNothing)
+{
+    Form4 form(Columns());
+    Open(form);
+    QListWidgetItem *entry = Entry(form, u"IPAex明朝"_s);
+    ASSERT_NE(entry, nullptr);
+    QTest::mouseClick(form.List1->viewport(), Qt::LeftButton, {}, CentreOf(form, entry));
+    EXPECT_TRUE(entry->isSelected());
+    QTest::keyClick(form.List1, Qt::Key_Down);
+    QTest::keyClick(form.List1, Qt::Key_Up);
+    EXPECT_TRUE(form.isVisible());
+    ExpectTypefaceUnchanged();
+}
+
+TEST_F(Form4Test, EnterAndEscapeApplyNothingAndLeaveTheWindowOpen)
+{
+    Form4 form(Columns());
+    Open(form);
+    QListWidgetItem *entry = Entry(form, u"IPAex明朝"_s);
+    ASSERT_NE(entry, nullptr);
+    QTest::mouseClick(form.List1->viewport(), Qt::LeftButton, {}, CentreOf(form, entry));
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
+        QTest::keyClick(form.List1, key);
+        EXPECT_TRUE(form.isVisible()) << "key " << key;
+    }
+    ExpectTypefaceUnchanged();
+}
+
+TEST_F(Form4Test, ClosingByTheTitleBarAppliesNothing)
+{
+    Form4 form(Columns());
+    Open(form);
+    QListWidgetItem *entry = Entry(form, u"IPAex明朝"_s);
+    ASSERT_NE(entry, nullptr);
+    QTest::mouseClick(form.List1->viewport(), Qt::LeftButton, {}, CentreOf(form, entry));
+    CloseByTitleBar(form);
+    EXPECT_FALSE(form.isVisible());
+    ExpectTypefaceUnchanged();
+}
+
+TEST_F(Form4Test, DoubleClickBelowTheEntriesWithNothingChosenAppliesNothing)
+{
+    Form4 form(Columns());
+    Open(form);
+    const QPoint blank(form.List1->viewport()->width() / 2, form.List1->viewport()->height() - 3);
+    ASSERT_EQ(form.List1->itemAt(blank), nullptr) << "the list must leave a blank part for this test";
+    DoubleClick(form, blank);
+    EXPECT_FALSE(form.isVisible());
+    ExpectTypefaceUnchanged();
+}
+
+TEST_F(Form4Test, ReopeningShowsTheListAgainWithNothingSelected)
+{
+    QStringList firstList;
+    {
+        Form4 form(Columns());
+        Open(form);
+        for (int row = 0; row < form.List1->count(); ++row)
+            firstList << form.List1->item(row)->text();
+        QListWidgetItem *entry = Entry(form, u"IPAexゴシック"_s);
+        ASSERT_NE(entry, nullptr);
+        DoubleClick(form, CentreOf(form, entry));
+    }
+    ASSERT_EQ(columns_[0].font().family(), u"IPAexゴシック"_s);
+    Form4 next(Columns());
+    Open(next);
+    QStringList secondList;
+    for (int row = 0; row < next.List1->count(); ++row)
+        secondList << next.List1->item(row)->text();
+    EXPECT_EQ(secondList, firstList);
+    EXPECT_TRUE(next.List1->selectedItems().isEmpty());
+}
+
+TEST_F(Form4Test, ModalOpeningReturnsAfterTheDoubleClick)
+{
+    Form4 form(Columns());
+    QTimer::singleShot(0, &form, [&form] {
+        if (QListWidgetItem *entry = Entry(form, u"IPAex明朝"_s))
+            DoubleClick(form, CentreOf(form, entry));
+        else
+            form.close();
+    });
+    form.exec();
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(columns_[3].font().family(), u"IPAex明朝"_s);
+}
+
+TEST_F(Form4Test, FixedToolWindowWithTheListAtItsTwipGeometry)
+{
+    Form4 form(Columns());
+    Open(form);
+    EXPECT_EQ(form.windowTitle(), u"戯詠帖／書体選択"_s);
+    EXPECT_EQ(form.windowType(), Qt::Tool);
+    EXPECT_TRUE(form.windowFlags().testFlag(Qt::WindowCloseButtonHint));
+    EXPECT_FALSE(form.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+    EXPECT_FALSE(form.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+    EXPECT_EQ(form.size(), QSize(275, 227)); // 4125 x 3405 twips
+    EXPECT_EQ(form.minimumSize(), form.maximumSize());
+    EXPECT_EQ(form.List1->geometry(), QRect(8, 8, 257, 208));
+    EXPECT_FALSE(form.List1->testAttribute(Qt::WA_SetFont));
+}
+
+} // namespace
