@@ -187,47 +187,105 @@ def card_spring():
     return sk.finish()
 
 
-def _lobes(sk, lobes, light=(-0.45, -0.55), shade=0.45, arc=(140, 400), pressure=0.7,
-           clip=None):
-    """Billowing cloud: circles drawn back to front, each hiding what is behind
-    it, each shaded on the side away from the light."""
+def _cloud(sk, lobes, ground=None, pressure=0.72, inner=0.45, shade=0.42,
+           light=(-0.5, -0.6)):
+    """A billowing cloud from overlapping round lobes: the outer edge is the
+    scalloped rim of their union, each lobe shows a short top arc where it
+    bulges in front of those behind it, and the lower side of every bulge and
+    of the whole cloud is hatched."""
+    lobes = sorted(lobes, key=lambda l: l[1])          # higher lobes lie behind
+
+    def inside(p, j, slack=0.4):
+        cx, cy, r = lobes[j]
+        return math.hypot(p[0] - cx, p[1] - cy) < r - slack
+
+    def visible(p):
+        return ground is None or p[1] < ground - 0.3
+
+    runs_outer, runs_inner = [], []
+    for i, (cx, cy, r) in enumerate(lobes):
+        pts = ellipse_points(cx, cy, r, r)
+        outer, inn = [], []
+        for k, p in enumerate(pts):
+            a = (math.degrees(math.atan2(p[1] - cy, p[0] - cx)) + 360) % 360
+            covered_front = any(inside(p, j) for j in range(i + 1, len(lobes)))
+            covered_any = covered_front or any(inside(p, j) for j in range(i))
+            on_rim = not covered_any and visible(p)
+            is_inner = (not covered_front and covered_any and 195 < a < 335 and visible(p))
+            for flag, lst, runs in ((on_rim, outer, runs_outer), (is_inner, inn, runs_inner)):
+                if flag:
+                    lst.append(p)
+                elif lst:
+                    if len(lst) > 2:
+                        runs.append(list(lst))
+                    lst.clear()
+        for lst, runs in ((outer, runs_outer), (inn, runs_inner)):
+            if len(lst) > 2:
+                runs.append(list(lst))
+    union = sk.mask()
     for (cx, cy, r) in lobes:
-        disk = sk.mask()
-        sk.ellipse(disk, cx, cy, r, r)
-        if clip is not None:
-            disk = ImageChops.multiply(disk, clip)
-        sk.erase(disk, soft=0.3)
-        a0 = math.radians(arc[0] + sk.r(-15, 15))
-        a1 = math.radians(arc[1] + sk.r(-15, 15))
-        pts = ellipse_points(cx, cy, r * sk.r(0.97, 1.03), r * sk.r(0.95, 1.02), a0, a1)
-        if clip is not None:
-            cp = clip.load()
-            keep = []
-            for p in pts:
-                X, Y = int(p[0] * 4), int(p[1] * 4)
-                inside = 0 <= X < sk.big and 0 <= Y < sk.big and cp[X, Y] > 128
-                if inside:
-                    keep.append(p)
-                elif len(keep) > 1:
-                    sk.sketchy(keep, passes=2, pressure=pressure, spread=0.45, breaks=0.3)
-                    keep = []
-                else:
-                    keep = []
-            if len(keep) > 1:
-                sk.sketchy(keep, passes=2, pressure=pressure, spread=0.45, breaks=0.3)
-        else:
-            sk.sketchy(pts, passes=2, pressure=pressure, spread=0.45, breaks=0.3)
+        sk.ellipse(union, cx, cy, r, r)
+    if ground is not None:
+        sk.poly(union, [(0, ground), (200, ground), (200, 200), (0, 200)], fill=0)
+    sk.erase(union, soft=0.3)
+    # the lower side of every bulge
+    for i, (cx, cy, r) in enumerate(lobes):
+        vis = sk.mask()
+        sk.ellipse(vis, cx, cy, r, r)
+        for j in range(i + 1, len(lobes)):
+            x, y, rr = lobes[j]
+            sk.ellipse(vis, x, y, rr, rr, fill=0)
         lit = sk.mask()
-        sk.ellipse(lit, cx + light[0] * r, cy + light[1] * r, r * 1.05, r * 1.05)
-        sh = ImageChops.subtract(disk, lit)
-        sk.hatch(sk.soften(sh, r * 0.12), sk.r(35, 55), spacing=1.5, pressure=shade,
-                 ragged=0.6)
-        if r > 10:
-            core = sk.mask()
-            sk.ellipse(core, cx + 0.35 * r, cy + 0.45 * r, r * 0.55, r * 0.45)
-            core = ImageChops.multiply(core, disk)
-            sk.hatch(sk.soften(core, r * 0.15), sk.r(-60, -40), spacing=1.9,
-                     pressure=shade * 0.6, ragged=0.6)
+        sk.ellipse(lit, cx + light[0] * r * 0.5, cy + light[1] * r * 0.5, r * 0.98, r * 0.98)
+        sh = ImageChops.subtract(vis, lit)
+        sh = ImageChops.multiply(sh, union)
+        sk.hatch(sk.soften(sh, max(1.0, r * 0.15)), sk.r(38, 52), spacing=1.45,
+                 pressure=shade * sk.r(0.8, 1.1), ragged=0.8)
+    # a broad shadow over the lower right of the whole mass
+    lit = sk.mask()
+    for (cx, cy, r) in lobes:
+        sk.ellipse(lit, cx - 7, cy - 9, r, r)
+    body = ImageChops.subtract(union, lit)
+    sk.hatch(sk.soften(body, 4), -48, spacing=1.6, pressure=shade * 0.9, ragged=1.2)
+    sk.hatch(sk.soften(body, 6), 42, spacing=2.2, pressure=shade * 0.5, ragged=1.2)
+    for run in runs_outer:
+        sk.sketchy(run, passes=2, pressure=pressure, spread=0.4, breaks=0.25)
+    for run in runs_inner:
+        if len(run) > 8 and sk.rng.random() < 0.6:
+            cut = sk.rng.randint(0, len(run) // 3)
+            end = len(run) - sk.rng.randint(0, len(run) // 3)
+            sk.stroke(run[cut:end], pressure=inner * sk.r(0.7, 1.1), width=0.6, wobble=0.3)
+    return union
+
+
+def _tower_lobes(sk, base_y, x_left, x_right, top_y, top_x):
+    """Lobes for a towering cumulonimbus: wide at the base, narrowing upward."""
+    lobes = []
+    y = base_y - 6
+    while y > top_y + 8:
+        u = (base_y - y) / (base_y - top_y)          # 0 at base, 1 at top
+        prof = [(0.0, 1.0), (0.18, 0.72), (0.4, 0.5), (0.62, 0.44), (0.8, 0.5), (1.0, 0.3)]
+        for (ua, ha), (ub, hb) in zip(prof, prof[1:]):
+            if ua <= u <= ub:
+                fr = (hb - ha) * (u - ua) / (ub - ua) + ha
+        half = (x_right - x_left) / 2 * fr
+        mid = (x_left + x_right) / 2 * (1 - u) + top_x * u
+        # rim lobes on both sides, smaller ones near the edge
+        for side in (-1, 1):
+            r = sk.r(9, 14) * (1 - 0.2 * u)
+            lobes.append((mid + side * (half - r * 0.8) + sk.g(2), y + sk.g(2), r))
+        # inner lobes
+        n = max(1, int(half * 2 / 18))
+        for k in range(n):
+            f = (k + 0.5) / n
+            r = sk.r(13, 18) * (1 - 0.3 * u)
+            lobes.append((mid - half * 0.7 + half * 1.4 * f + sk.g(3), y + sk.g(3), r))
+        lobes.append((mid + sk.g(3), y + sk.g(2), sk.r(12, 16)))
+        y -= sk.r(12, 16)
+    # the crown
+    for (dx, dy, r) in [(0, 2, 15), (-15, 8, 12), (15, 7, 12), (-4, -6, 10)]:
+        lobes.append((top_x + dx + sk.g(1), top_y + 12 + dy, r))
+    return lobes
 
 
 def card_summer():
@@ -235,7 +293,7 @@ def card_summer():
     sk = Sketch(seed=202)
     horizon = 143
     # --- the sun, high on the left, with rays
-    sx, sy, sr = 30, 34, 13
+    sx, sy, sr = 26, 30, 12
     sk.sketchy(ellipse_points(sx, sy, sr, sr), passes=3, pressure=0.75, spread=0.5, closed=False)
     for k in range(16):
         a = k * 2 * math.pi / 16 + sk.g(0.04)
@@ -251,19 +309,8 @@ def card_summer():
     sk.hatch(sk.soften(ImageChops.subtract(glow, inner), 1.5), 40, spacing=1.6, pressure=0.3)
 
     # --- the cumulonimbus: towering heads, a broad base sitting on the horizon
-    above = sk.mask()
-    sk.poly(above, [(0, 0), (200, 0), (200, horizon), (0, horizon)])
-    lobes = [
-        # the highest heads (behind)
-        (84, 40, 13), (100, 44, 11), (70, 50, 12),
-        (92, 58, 15), (112, 62, 12), (64, 66, 13),
-        (80, 76, 16), (104, 80, 15), (56, 86, 13), (122, 84, 11),
-        (70, 98, 17), (96, 100, 18), (46, 104, 13), (126, 102, 14),
-        (32, 120, 14), (58, 118, 18), (88, 120, 19), (118, 118, 17), (144, 122, 12),
-        (18, 134, 11), (44, 136, 15), (74, 138, 17), (104, 137, 17), (134, 136, 15),
-        (160, 137, 10),
-    ]
-    _lobes(sk, lobes, shade=0.5, clip=above)
+    lobes = _tower_lobes(sk, horizon, 12, 172, 22, 92)
+    _cloud(sk, lobes, ground=horizon, shade=0.65)
     # darker underside along the base
     base = sk.mask()
     sk.poly(base, [(8, horizon - 8), (170, horizon - 8), (170, horizon), (8, horizon)])
@@ -310,7 +357,193 @@ def card_summer():
     return sk.finish()
 
 
-CARDS = {
-    1: card_spring,
-    2: card_summer,
-}
+def _chestnut_outline(cx, cy, s, rot=0.0, squat=1.0):
+    shape = [(0, -1.0), (0.42, -0.58), (0.76, -0.02), (0.74, 0.48), (0.42, 0.74), (0, 0.79),
+             (-0.42, 0.74), (-0.74, 0.48), (-0.76, -0.02), (-0.42, -0.58)]
+    c, si = math.cos(rot), math.sin(rot)
+    pts = []
+    for x, y in shape:
+        x, y = x * s, y * s * squat
+        pts.append((cx + x * c - y * si, cy + x * si + y * c))
+    return pts
+
+
+def _chestnut(sk, cx, cy, s, rot=0.0, squat=1.0, pressure=0.75):
+    """A glossy chestnut: pointed tip with a tuft, a pale matte base, stripes
+    running to the tip, dark hatching with a bright highlight."""
+    c, si = math.cos(rot), math.sin(rot)
+
+    def at(x, y):
+        x, y = x * s, y * s * squat
+        return (cx + x * c - y * si, cy + x * si + y * c)
+
+    outline = _chestnut_outline(cx, cy, s, rot, squat)
+    body = sk.mask()
+    sk.poly(body, closed_curve(outline))
+    sk.erase(body, soft=0.3)
+    sk.sketchy(closed_curve(outline), passes=2, pressure=pressure, spread=0.45, breaks=0.3)
+    # base (hilum) boundary and its speckled texture
+    base_line = [at(-0.72, 0.36), at(-0.3, 0.48), at(0.3, 0.48), at(0.72, 0.36)]
+    sk.sketchy(catmull_rom(base_line, 0.6), passes=2, pressure=pressure * 0.8, spread=0.3)
+    for _ in range(int(s * 2.2)):
+        u, v = sk.r(-0.6, 0.6), sk.r(0.52, 0.72)
+        if abs(u) > 0.7 - (v - 0.5):
+            continue
+        x, y = at(u, v)
+        sk.stroke([(x, y), (x + sk.r(0.4, 1.0), y + sk.g(0.3))], pressure=0.45, width=0.5,
+                  wobble=0, taper=0)
+    # the glossy shell: dark hatching following the form, a highlight spared
+    shell = sk.mask()
+    sk.poly(shell, closed_curve(outline))
+    sk.poly(shell, [at(-0.9, 0.38), at(-0.3, 0.5), at(0.3, 0.5), at(0.9, 0.38), at(0.9, 1.0),
+                    at(-0.9, 1.0)], fill=0)
+    hl = sk.mask()
+    hx, hy = at(-0.3, -0.12)
+    sk.ellipse(hl, hx, hy, s * 0.2, s * 0.34 * squat)
+    tone = ImageChops.subtract(sk.soften(shell, 0.3), sk.soften(hl, s * 0.12))
+    sk.hatch(tone, math.degrees(rot) + 72, spacing=1.1, pressure=0.62, ragged=0.4)
+    sk.hatch(tone, math.degrees(rot) + 118, spacing=1.6, pressure=0.42, ragged=0.4)
+    rim = sk.mask()
+    sk.poly(rim, closed_curve(outline))
+    sub = sk.mask()
+    sk.poly(sub, closed_curve(_chestnut_outline(cx - s * 0.12, cy - s * 0.12, s * 0.92, rot, squat)))
+    sk.hatch(sk.soften(ImageChops.subtract(rim, sub), 0.6), math.degrees(rot) + 30,
+             spacing=1.1, pressure=0.5, ragged=0.4)
+    # stripes converging on the tip
+    for u in (-0.45, -0.15, 0.18, 0.5):
+        sk.stroke(catmull_rom([at(u * 1.2, 0.4), at(u * 0.9, -0.1), at(u * 0.3, -0.7)], 0.6),
+                  pressure=0.35, width=0.5, wobble=0.2)
+    # the tuft at the tip
+    tx, ty = at(0, -1.0)
+    for k in range(5):
+        a = rot - math.pi / 2 + (k - 2) * 0.28 + sk.g(0.08)
+        ln = s * sk.r(0.12, 0.22)
+        sk.stroke([(tx, ty), (tx + math.cos(a) * ln, ty + math.sin(a) * ln)], pressure=0.6,
+                  width=0.5, wobble=0.05)
+
+
+def _spikes(sk, cx, cy, r, keep, count=260, length=7.5, pressure=0.55, light=(-0.6, -0.6, 0.5)):
+    """Spines on a sphere seen from the front: points over the visible half,
+    spines foreshortened towards the middle, grouped in little bundles."""
+    ln_l = math.sqrt(sum(v * v for v in light))
+    lx, ly, lz = (v / ln_l for v in light)
+    for _ in range(count):
+        # uniform point on the front hemisphere
+        z = sk.r(0.0, 1.0)
+        a = sk.r(0, 2 * math.pi)
+        q = math.sqrt(1 - z * z)
+        nx, ny, nz = q * math.cos(a), q * math.sin(a), z
+        if not keep(nx, ny, nz):
+            continue
+        bx, by = cx + nx * r, cy + ny * r
+        lit = max(0.0, nx * lx + ny * ly + nz * lz)
+        p = pressure * (1.15 - 0.6 * lit)
+        f = max(q, 0.4) / (q or 1.0)
+        for _k in range(sk.rng.randint(2, 4)):
+            dx = nx * f + sk.g(0.3)
+            dy = ny * f + sk.g(0.3)
+            ln = length * sk.r(0.7, 1.2)
+            ex, ey = bx + dx * ln, by + dy * ln
+            sk.stroke([(bx + sk.g(0.4), by + sk.g(0.4)), (ex, ey)], pressure=p * sk.r(0.7, 1.1),
+                      width=0.5, wobble=0.05, taper=0.6, jitter=0.02)
+
+
+def _closed_burr(sk, cx, cy, r):
+    m = sk.mask()
+    sk.ellipse(m, cx, cy, r + 3, r + 3)
+    sk.erase(m)
+    # a soft body tone, darker on the shadow side
+    body = sk.mask()
+    sk.ellipse(body, cx, cy, r, r)
+    lit = sk.mask()
+    sk.ellipse(lit, cx - r * 0.35, cy - r * 0.35, r * 0.9, r * 0.9)
+    sk.hatch(sk.soften(ImageChops.subtract(body, lit), 2), 50, spacing=1.5, pressure=0.4)
+    sk.hatch(sk.soften(body, 2), -40, spacing=2.4, pressure=0.22)
+    _spikes(sk, cx, cy, r, lambda x, y, z: True, count=int(r * 9), length=r * 0.42)
+
+
+def card_autumn():
+    """Chestnuts and spiky chestnut burrs, one burr split open."""
+    sk = Sketch(seed=303)
+    # --- a chestnut leaf behind, reaching up to the left
+    mid = catmull_rom([(76, 128), (54, 100), (32, 76), (8, 52)], 0.8)
+    n = len(mid)
+    left, right = [], []
+    for i, (x, y) in enumerate(mid):
+        u = i / (n - 1)
+        w = 17 * math.sin(math.pi * min(1, u * 1.08)) ** 0.8 + 0.3
+        j, k = max(0, i - 1), min(n - 1, i + 1)
+        dx, dy = mid[k][0] - mid[j][0], mid[k][1] - mid[j][1]
+        ln = math.hypot(dx, dy) or 1
+        nx, ny = -dy / ln, dx / ln
+        tooth = ((i % 8) / 8) * 1.8                     # saw-toothed edge
+        left.append((x + nx * (w + tooth), y + ny * (w + tooth)))
+        right.append((x - nx * (w + tooth), y - ny * (w + tooth)))
+    sk.sketchy(left, passes=2, pressure=0.55, spread=0.4, smooth=False)
+    sk.sketchy(right, passes=2, pressure=0.55, spread=0.4, smooth=False)
+    sk.stroke(mid, pressure=0.6, width=0.65, wobble=0.3)
+    for i in range(8, n - 10, 8):
+        x, y = mid[i]
+        for side, edge in ((1, left), (-1, right)):
+            ex, ey = edge[min(n - 1, i + 12)]
+            sk.stroke([(x, y), ((x + ex) / 2, (y + ey) / 2), (ex * 0.92 + x * 0.08,
+                      ey * 0.92 + y * 0.08)], pressure=0.38, width=0.5, wobble=0.1)
+    leafm = sk.mask()
+    sk.poly(leafm, mid + right[::-1])
+    sk.hatch(sk.soften(leafm, 1.5), 20, spacing=1.6, pressure=0.35)
+    leafl = sk.mask()
+    sk.poly(leafl, mid + left[::-1])
+    sk.hatch(sk.soften(leafl, 3), 20, spacing=2.6, pressure=0.18)
+
+    # --- a closed burr at the back left
+    _closed_burr(sk, 24, 124, 24)
+
+    # --- the open burr: three nuts sitting in the split shell
+    bx, by, br = 66, 156, 34
+    cover = sk.mask()
+    sk.ellipse(cover, bx, by, br + 7, br + 7)
+    sk.erase(cover)
+    # back spines (above the opening)
+    _spikes(sk, bx, by, br, lambda x, y, z: y < -0.4 and z < 0.55, count=160, length=10)
+    # the pale inner wall of the shell behind the nuts
+    inner = sk.mask()
+    sk.ellipse(inner, bx, by - 7, br * 0.95, br * 0.45)
+    sk.hatch(sk.soften(inner, 1.5), 80, spacing=1.5, pressure=0.4)
+    sk.sketchy(ellipse_points(bx, by - 7, br * 0.95, br * 0.45, math.radians(175),
+                              math.radians(365)), passes=2, pressure=0.65, spread=0.4)
+    _chestnut(sk, bx - 18, by - 19, 17, rot=-0.42)
+    _chestnut(sk, bx + 19, by - 18, 16.5, rot=0.45)
+    _chestnut(sk, bx + 1, by - 24, 18.5, rot=0.02)
+    # the front half of the shell, its lip, and the front spines
+    lip_c, lip_rx, lip_ry = by - 5, br * 0.97, br * 0.42
+    lip = ellipse_points(bx, lip_c, lip_rx, lip_ry, math.radians(-10), math.radians(190))
+    body = sk.mask()
+    sk.ellipse(body, bx, by, br, br)
+    sk.poly(body, [(0, 0), (200, 0), (200, lip_c), (0, lip_c)], fill=0)
+    sk.ellipse(body, bx, lip_c, lip_rx, lip_ry, fill=0)
+    sk.erase(body, soft=0.3)
+    sk.sketchy(lip, passes=2, pressure=0.75, spread=0.4)
+    lit = sk.mask()
+    sk.ellipse(lit, bx - br * 0.35, by - br * 0.4, br * 0.95, br * 0.95)
+    sk.hatch(sk.soften(ImageChops.subtract(body, lit), 2.5), 45, spacing=1.3, pressure=0.5)
+    sk.hatch(sk.soften(body, 2), -45, spacing=2.2, pressure=0.25)
+
+    def below_lip(x, y, z):
+        px = x * br
+        py = y * br + by
+        if abs(px) >= lip_rx:
+            return py > lip_c
+        return py > lip_c + lip_ry * math.sqrt(1 - (px / lip_rx) ** 2) - 1.5
+    _spikes(sk, bx, by, br, below_lip, count=520, length=10)
+
+    # --- loose chestnuts on the ground
+    _chestnut(sk, 128, 178, 15.5, rot=0.25, squat=0.92)
+    _chestnut(sk, 160, 188, 12.5, rot=-0.5, squat=0.9)
+    # the ground: a few strokes and cast shadows
+    for (x, y, w) in [(128, 193, 18), (160, 198, 14)]:
+        m = sk.mask()
+        sk.ellipse(m, x + 3, y, w, 3.0)
+        sk.hatch(sk.soften(m, 1.2), 8, spacing=1.3, pressure=0.4, ragged=1.2)
+    for pts in [[(0, 196), (40, 195), (100, 197)], [(104, 199), (150, 200), (196, 199)]]:
+        sk.stroke(pts, pressure=0.3, width=0.55, wobble=0.8)
+    return sk.finish()

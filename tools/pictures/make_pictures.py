@@ -1,0 +1,24 @@
+"""Writes every picture the program compiles in: the six poem cards, the
+title, the icon and the maker's splash pictures.
+
+    /usr/bin/python3 tools/pictures/make_pictures.py assets
+"""
+
+import sys
+
+import brand_pictures
+from cards import card_autumn, card_spring, card_summer
+from cards_winter_morning_night import card_morning, card_night, card_winter
+
+# card index -> motif, in the order the card window keeps its pictures
+CARDS = (card_spring, card_summer, card_autumn, card_winter, card_morning, card_night)
+
+
+def write_all(assets):
+    for index, draw in enumerate(CARDS, start=1):
+        draw().save(f"{assets}/card{index}.png")
+    brand_pictures.write_all(assets)
+
+
+if __name__ == "__main__":
+    write_all(sys.argv[1] if len(sys.argv) > 1 else "assets")
