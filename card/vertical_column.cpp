@@ -83,6 +83,10 @@ VerticalGlyph Arrange(char32_t c, const QFontMetricsF &metrics)
         return {c, Placement::UpperRight};
     if (TurnsInColumn(c))
         return {c, Placement::Rotated};
+    // Some brush faces map the long-vowel stroke "｜" to an empty glyph; the
+    // turned "ー" of the same face gives the stroke instead.
+    if (c == U'｜' && metrics.boundingRect(QChar(c)).isEmpty())
+        return {U'ー', Placement::Rotated};
     return {c, Placement::Upright};
 }
 

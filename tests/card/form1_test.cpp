@@ -5,6 +5,7 @@
 #include "card_fixture.h"
 #include "poem/composer.h"
 
+#include <QPainter>
 #include <QTest>
 #include <QTimer>
 
@@ -157,6 +158,31 @@ TEST_F(CardWindow, ColumnsDrawTheirCharactersInsideTheirRectangles)
             if (qGray(image.pixel(x, y)) <= 128)
                 lowestInk = y;
     EXPECT_GT(lowestInk - first.top(), 9 * form->Label1[0]->RowHeight());
+}
+
+// Each row of a column of long-vowel strokes shows ink, in the card's own
+// brush face (whose "｜" glyph is empty) as in a face that has one.
+TEST_F(CardWindow, LongVowelStrokeShowsInEveryTypeface)
+{
+    for (const QString &family : {u"HG正楷書体-PRO"_s, u"IPAexMincho"_s}) {
+        VerticalColumn column;
+        column.setFont(QFont(family, 12));
+        column.resize(17, 200);
+        column.setText(u"｜｜｜"_s);
+        QImage image(column.size(), QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        column.Draw(painter);
+        painter.end();
+        const int row = column.RowHeight();
+        for (int r = 0; r < 3; ++r) {
+            int ink = 0;
+            for (int y = r * row; y < (r + 1) * row; ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    ink += qGray(image.pixel(x, y)) < 160;
+            EXPECT_GT(ink, 5) << family.toStdString() << " row " << r;
+        }
+    }
 }
 
 } // namespace
