@@ -25,21 +25,49 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
+// The player on a real sequencer over the silent audio driver, in a
+// temporary working directory that holds "bench.mid" (its program change
+// and first note at time 0).
+class PlayerOnSynth {
+public:
+    PlayerOnSynth()
+    {
+        useDummyAudioOutput();
+        if (!engine().load())
+            return;
+        auto owned = std::make_unique<FluidSequencer>(engine());
+        device_ = owned.get();
+        useSequencerDevice(std::move(owned));
+        QDir::setCurrent(directory_.path());
+        writeFile("bench.mid", midiMelody(8, 500));
+    }
+    ~PlayerOnSynth()
+    {
+        StopMidi();
+        QDir::setCurrent(previous_);
+    }
+    static FluidSynthEngine &engine()
+    {
+        static FluidSynthEngine engine(standardSoundFonts());
+        return engine;
+    }
+    // Null when the soundfont could not be loaded.
+    FluidSequencer *device() const { return device_; }
+
+private:
+    QTemporaryDir directory_;
+    const QString previous_ = QDir::currentPath();
+    FluidSequencer *device_ = nullptr;
+};
+
 void BM_PlayMidiToFirstSample(benchmark::State &state)
 {
-    useDummyAudioOutput();
-    static FluidSynthEngine engine(standardSoundFonts());
-    if (!engine.load()) {
-        state.SkipWithError(engine.problem().c_str());
+    PlayerOnSynth player;
+    FluidSequencer *device = player.device();
+    if (!device) {
+        state.SkipWithError(PlayerOnSynth::engine().problem().c_str());
         return;
     }
-    auto owned = std::make_unique<FluidSequencer>(engine);
-    FluidSequencer *device = owned.get();
-    useSequencerDevice(std::move(owned));
-    QTemporaryDir directory;
-    const QString previous = QDir::currentPath();
-    QDir::setCurrent(directory.path());
-    writeFile("bench.mid", midiMelody(8, 500));  // program change and first note at time 0
 
     double longest = 0;
     for (auto _ : state) {
@@ -50,14 +78,12 @@ void BM_PlayMidiToFirstSample(benchmark::State &state)
 
         const auto start = Clock::now();
         PlayMidi(QStringLiteral("bench.mid"));
-        while (fluid_synth_get_active_voice_count(engine.synth()) == 0)
+        while (fluid_synth_get_active_voice_count(PlayerOnSynth::engine().synth()) == 0)
             std::this_thread::yield();
         const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
         state.SetIterationTime(seconds);
         longest = std::max(longest, seconds);
     }
-    StopMidi();
-    QDir::setCurrent(previous);
     state.counters["longest_ms"] = longest * 1000;
 }
 BENCHMARK(BM_PlayMidiToFirstSample)->UseManualTime()->Iterations(40)->Unit(benchmark::kMillisecond);
@@ -65,19 +91,12 @@ BENCHMARK(BM_PlayMidiToFirstSample)->UseManualTime()->Iterations(40)->Unit(bench
 // Switching the music off while a piece plays: the call the window thread waits for.
 void BM_StopMidiWhilePlaying(benchmark::State &state)
 {
-    useDummyAudioOutput();
-    static FluidSynthEngine engine(standardSoundFonts());
-    if (!engine.load()) {
-        state.SkipWithError(engine.problem().c_str());
+    PlayerOnSynth player;
+    FluidSequencer *device = player.device();
+    if (!device) {
+        state.SkipWithError(PlayerOnSynth::engine().problem().c_str());
         return;
     }
-    auto owned = std::make_unique<FluidSequencer>(engine);
-    FluidSequencer *device = owned.get();
-    useSequencerDevice(std::move(owned));
-    QTemporaryDir directory;
-    const QString previous = QDir::currentPath();
-    QDir::setCurrent(directory.path());
-    writeFile("bench.mid", midiMelody(8, 500));
 
     for (auto _ : state) {
         state.PauseTiming();
@@ -89,7 +108,6 @@ void BM_StopMidiWhilePlaying(benchmark::State &state)
 
         StopMidi();
     }
-    QDir::setCurrent(previous);
 }
 BENCHMARK(BM_StopMidiWhilePlaying)->Iterations(20)->Unit(benchmark::kMillisecond);
 
