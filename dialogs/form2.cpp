@@ -5,7 +5,6 @@
 #include "app/twips.h"
 
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -33,11 +32,8 @@ QGroupBox *Frame(const QString &caption, QWidget *form, const QRect &place)
 
 } // namespace
 
-Form2::Form2(QWidget *parent) : QDialog(parent)
+Form2::Form2(QWidget *parent) : ToolDialog(u"戯詠帖／歌種指定"_s, 3180, 4200, parent)
 {
-    setWindowTitle(u"戯詠帖／歌種指定"_s);
-    setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setFixedSize(TwipsToPixels(3180), TwipsToPixels(4200));
     BuildControls();
     Form_Load();
 }
@@ -87,14 +83,4 @@ void Form2::Command1_Click()
     enkaMode = ENKA[1]->isChecked();
     kajinName = Text1->text();
     accept();
-}
-
-// The window has no cancel button, so Escape does not close it either.
-void Form2::keyPressEvent(QKeyEvent *event)
-{
-    if (event->matches(QKeySequence::Cancel)) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }

@@ -1,9 +1,8 @@
 #pragma once
 
-#include <QDialog>
+#include "dialogs/tool_dialog.h"
 
 class QGroupBox;
-class QKeyEvent;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -16,7 +15,7 @@ class QRadioButton;
 // One object serves one opening, so each opening starts from the layout
 // again: create it, then either show() it and wait while it is visible, or
 // exec() it; destroy it afterwards.
-class Form2 : public QDialog
+class Form2 : public ToolDialog
 {
     Q_OBJECT
 
@@ -31,9 +30,6 @@ public:
     QGroupBox *Frame3 = nullptr;
     QLineEdit *Text1 = nullptr;
     QPushButton *Command1 = nullptr;
-
-protected:
-    void keyPressEvent(QKeyEvent *event) override;
 
 private slots:
     void Command1_Click();

@@ -5,16 +5,13 @@
 #include "dialogs/japanese_font_names.h"
 
 #include <QEvent>
-#include <QKeyEvent>
 #include <QListWidget>
 
 using namespace Qt::Literals::StringLiterals;
 
-Form4::Form4(const std::array<QWidget *, 4> &columns, QWidget *parent) : QDialog(parent), columns_(columns)
+Form4::Form4(const std::array<QWidget *, 4> &columns, QWidget *parent)
+    : ToolDialog(u"戯詠帖／書体選択"_s, 4125, 3405, parent), columns_(columns)
 {
-    setWindowTitle(u"戯詠帖／書体選択"_s);
-    setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setFixedSize(TwipsToPixels(4125), TwipsToPixels(3405));
     BuildControls();
     Form_Load();
 }
@@ -45,7 +42,7 @@ bool Form4::eventFilter(QObject *watched, QEvent *event)
         List1_DblClick();
         return true;
     }
-    return QDialog::eventFilter(watched, event);
+    return ToolDialog::eventFilter(watched, event);
 }
 
 void Form4::List1_DblClick()
@@ -61,14 +58,4 @@ void Form4::List1_DblClick()
         }
     }
     accept();
-}
-
-// The window has no cancel button, so Escape does not close it either.
-void Form4::keyPressEvent(QKeyEvent *event)
-{
-    if (event->matches(QKeySequence::Cancel)) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }

@@ -1,10 +1,9 @@
 #pragma once
 
-#include <QDialog>
+#include "dialogs/tool_dialog.h"
 
 #include <array>
 
-class QKeyEvent;
 class QListWidget;
 
 // The typeface dialog "戯詠帖／書体選択": lists the installed fonts with a
@@ -14,7 +13,7 @@ class QListWidget;
 //
 // One object serves one opening and lists the fonts installed at that moment:
 // create it with the four columns, exec() it, destroy it.
-class Form4 : public QDialog
+class Form4 : public ToolDialog
 {
     Q_OBJECT
 
@@ -25,7 +24,6 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void BuildControls();
