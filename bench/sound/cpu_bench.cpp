@@ -40,6 +40,20 @@ double cpuPercentOver(std::chrono::seconds period)
     return (processCpuSeconds() - before) / double(period.count()) * 100;
 }
 
+// Opens and starts the piece through the command strings the player sends.
+void OpenAndPlay(MciCommandLayer &layer, const std::string &piece)
+{
+    char reply[512];
+    layer.send(("open \"" + piece + "\" type sequencer alias Midi").c_str(), reply, sizeof reply);
+    layer.send("play Midi", reply, sizeof reply);
+}
+
+void Close(MciCommandLayer &layer)
+{
+    char reply[512];
+    layer.send("close Midi", reply, sizeof reply);
+}
+
 void BM_CpuWhilePlaying(benchmark::State &state)
 {
     FluidSynthEngine &engine = loadedEngine();
@@ -48,13 +62,11 @@ void BM_CpuWhilePlaying(benchmark::State &state)
     QTemporaryDir directory;
     const std::string piece = directory.filePath("piece.mid").toStdString();
     writeFile(piece, midiMelody(60, 250));  // three or four notes sounding at once, for 11 s
-    char reply[512];
     for (auto _ : state) {
-        layer.send(("open \"" + piece + "\" type sequencer alias Midi").c_str(), reply, sizeof reply);
-        layer.send("play Midi", reply, sizeof reply);
+        OpenAndPlay(layer, piece);
         std::this_thread::sleep_for(500ms);
         state.counters["cpu_percent"] = cpuPercentOver(kMeasureFor);
-        layer.send("close Midi", reply, sizeof reply);
+        Close(layer);
     }
 }
 BENCHMARK(BM_CpuWhilePlaying)->Iterations(1)->Unit(benchmark::kSecond);
@@ -67,14 +79,12 @@ void BM_CpuAfterTheEnd(benchmark::State &state)
     QTemporaryDir directory;
     const std::string piece = directory.filePath("short.mid").toStdString();
     writeFile(piece, midiMelody(2, 100));
-    char reply[512];
     for (auto _ : state) {
-        layer.send(("open \"" + piece + "\" type sequencer alias Midi").c_str(), reply, sizeof reply);
-        layer.send("play Midi", reply, sizeof reply);
+        OpenAndPlay(layer, piece);
         while (device.isOutputRunning())
             std::this_thread::sleep_for(50ms);
         state.counters["cpu_percent"] = cpuPercentOver(kMeasureFor);
-        layer.send("close Midi", reply, sizeof reply);
+        Close(layer);
     }
 }
 BENCHMARK(BM_CpuAfterTheEnd)->Iterations(1)->Unit(benchmark::kSecond);

@@ -111,6 +111,14 @@ void TypeName(Form2 &form, const QString &name)
     }
 }
 
+// Makes the choices in the window as a user would, without confirming them.
+void Choose(Form2 &form, const Settings &s)
+{
+    QTest::mouseClick(form.kigo[s.season], Qt::LeftButton);
+    QTest::mouseClick(form.ENKA[s.nightSet ? 1 : 0], Qt::LeftButton);
+    TypeName(form, s.name);
+}
+
 class Form2Test : public testing::Test
 {
 protected:
@@ -151,16 +159,14 @@ TEST_F(Form2Test, ConfirmingWithoutChangesKeepsEverySetting)
 
 TEST_F(Form2Test, StoredChoicesAreShownAtTheNextOpening)
 {
+    const Settings autumnNight{3, true, u"秋の夜長"_s};
     {
         Form2 form;
         Open(form);
-        QTest::mouseClick(form.kigo[3], Qt::LeftButton);
-        QTest::mouseClick(form.ENKA[1], Qt::LeftButton);
-        TypeName(form, u"秋の夜長"_s);
+        Choose(form, autumnNight);
         QTest::mouseClick(form.Command1, Qt::LeftButton);
         EXPECT_FALSE(form.isVisible());
     }
-    const Settings autumnNight{3, true, u"秋の夜長"_s};
     EXPECT_EQ(Stored(), autumnNight);
     Form2 next;
     Open(next);
@@ -189,9 +195,7 @@ TEST_F(Form2Test, ClosingByTheTitleBarStoresNothing)
     {
         Form2 form;
         Open(form);
-        QTest::mouseClick(form.kigo[4], Qt::LeftButton);
-        QTest::mouseClick(form.ENKA[0], Qt::LeftButton);
-        TypeName(form, u"新しい名"_s);
+        Choose(form, {4, false, u"新しい名"_s});
         CloseByTitleBar(form);
         EXPECT_FALSE(form.isVisible());
     }
@@ -240,9 +244,7 @@ TEST_F(Form2Test, EnterAndEscapeStoreNothingAndLeaveTheWindowOpen)
     Store(before);
     Form2 form;
     Open(form);
-    QTest::mouseClick(form.kigo[2], Qt::LeftButton);
-    QTest::mouseClick(form.ENKA[1], Qt::LeftButton);
-    TypeName(form, u"未確定"_s);
+    Choose(form, {2, true, u"未確定"_s});
     for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
         QTest::keyClick(form.Text1, key);
         EXPECT_TRUE(form.isVisible()) << "key " << key;

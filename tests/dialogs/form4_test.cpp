@@ -80,6 +80,15 @@ QPoint CentreOf(Form4 &form, QListWidgetItem *entry)
     return form.List1->visualItemRect(entry).center();
 }
 
+// Clicks the listed name once; null, with nothing clicked, when it is not listed.
+QListWidgetItem *ClickEntry(Form4 &form, const QString &name)
+{
+    QListWidgetItem *entry = Entry(form, name);
+    if (entry)
+        QTest::mouseClick(form.List1->viewport(), Qt::LeftButton, {}, CentreOf(form, entry));
+    return entry;
+}
+
 // A double-click as the platform delivers it: press, release, press, release,
 // the second press reported as a double-click too.
 void DoubleClick(Form4 &form, QPoint inList)
@@ -142,9 +151,8 @@ TEST_F(Form4Test, SelectingAnEntryAppliesNothing)
 {
     Form4 form(Columns());
     Open(form);
-    QListWidgetItem *entry = Entry(form, u"IPAex明朝"_s);
+    QListWidgetItem *entry = ClickEntry(form, u"IPAex明朝"_s);
     ASSERT_NE(entry, nullptr);
-    QTest::mouseClick(form.List1->viewport(), Qt::LeftButton, {}, CentreOf(form, entry));
     EXPECT_TRUE(entry->isSelected());
     QTest::keyClick(form.List1, Qt::Key_Down);
     QTest::keyClick(form.List1, Qt::Key_Up);
@@ -156,9 +164,7 @@ TEST_F(Form4Test, EnterAndEscapeApplyNothingAndLeaveTheWindowOpen)
 {
     Form4 form(Columns());
     Open(form);
-    QListWidgetItem *entry = Entry(form, u"IPAex明朝"_s);
-    ASSERT_NE(entry, nullptr);
-    QTest::mouseClick(form.List1->viewport(), Qt::LeftButton, {}, CentreOf(form, entry));
+    ASSERT_NE(ClickEntry(form, u"IPAex明朝"_s), nullptr);
     for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
         QTest::keyClick(form.List1, key);
         EXPECT_TRUE(form.isVisible()) << "key " << key;
@@ -170,9 +176,7 @@ TEST_F(Form4Test, ClosingByTheTitleBarAppliesNothing)
 {
     Form4 form(Columns());
     Open(form);
-    QListWidgetItem *entry = Entry(form, u"IPAex明朝"_s);
-    ASSERT_NE(entry, nullptr);
-    QTest::mouseClick(form.List1->viewport(), Qt::LeftButton, {}, CentreOf(form, entry));
+    ASSERT_NE(ClickEntry(form, u"IPAex明朝"_s), nullptr);
     CloseByTitleBar(form);
     EXPECT_FALSE(form.isVisible());
     ExpectTypefaceUnchanged();

@@ -107,13 +107,13 @@ TEST_F(WaveSound, SndPlaySoundTakesTheNameFromTheCurrentDirectory)
 TEST_F(WaveSound, TheShippedChimeIsShortSixteenBitPcmAndPlaysThrough)
 {
     const std::string chime = GIEICHO_SOURCE_DIR "/data/tobibrnd.wav";
-    SDL_AudioSpec spec{};
+    SDL_AudioSpec audio{};
     Uint8 *samples = nullptr;
     Uint32 bytes = 0;
-    ASSERT_NE(SDL_LoadWAV(chime.c_str(), &spec, &samples, &bytes), nullptr) << chime;
+    ASSERT_NE(SDL_LoadWAV(chime.c_str(), &audio, &samples, &bytes), nullptr) << chime;
     SDL_FreeWAV(samples);
-    EXPECT_EQ(spec.format, AUDIO_S16LSB);
-    const double seconds = double(bytes) / (2.0 * spec.channels * spec.freq);
+    EXPECT_EQ(audio.format, AUDIO_S16LSB);
+    const double seconds = double(bytes) / (2.0 * audio.channels * audio.freq);
     EXPECT_GE(seconds, 1.0);
     EXPECT_LE(seconds, 1.5);
 
