@@ -41,3 +41,9 @@ void ControlWidget::mouseReleaseEvent(QMouseEvent *event)
     if (rect().contains(event->position().toPoint()))
         emit Click();
 }
+
+void ControlWidget::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    // Qt would treat it as one more press, and its release as one more click.
+    event->accept();
+}

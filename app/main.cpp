@@ -1,4 +1,5 @@
 #include "app/data_directory.h"
+#include "app/japanese_translation.h"
 #include "app/program_end.h"
 #include "app/program_start_up.h"
 #include "card/card_typeface.h"
@@ -10,6 +11,7 @@
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
+    InstallJapaneseTranslation();
     EnterDataDirectory();
     // The windows come and go during start-up; only the program's end quits.
     app.setQuitOnLastWindowClosed(false);

@@ -6,6 +6,7 @@
 
 #include <QEvent>
 #include <QListWidget>
+#include <QMouseEvent>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -38,11 +39,23 @@ void Form4::Form_Load()
 
 bool Form4::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == List1->viewport() && event->type() == QEvent::MouseButtonDblClick) {
-        List1_DblClick();
+    if (watched != List1->viewport())
+        return ToolDialog::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::MouseButtonDblClick:
+        // Only the primary button's double-click applies; it counts anywhere
+        // in the list, on its blank part too.
+        if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
+            List1_DblClick();
         return true;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseMove:
+        // A press on the blank part below the entries would clear the choice.
+        return !List1->indexAt(static_cast<QMouseEvent *>(event)->position().toPoint()).isValid();
+    default:
+        return ToolDialog::eventFilter(watched, event);
     }
-    return ToolDialog::eventFilter(watched, event);
 }
 
 void Form4::List1_DblClick()

@@ -6,11 +6,11 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev libfluidsynth-dev libsdl2-dev libasound2-dev libfontconfig-dev
-  timgm6mb-soundfont
+  timgm6mb-soundfont qt6-translations-l10n
   fonts-aoyagi-kouzan-t fonts-ipaexfont-mincho fonts-ipaexfont-gothic
 )
 if [ "${1:-}" = "--tests" ]; then
-  packages+=(libgtest-dev libbenchmark-dev xvfb xauth xdotool xclip poppler-utils)
+  packages+=(libgtest-dev libbenchmark-dev xvfb xauth xdotool xclip poppler-utils openbox x11-utils)
 fi
 
 missing=()
@@ -22,4 +22,4 @@ done
 sudo=""
 [ "$(id -u)" -ne 0 ] && sudo="sudo"
 $sudo apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq -o DPkg::Lock::Timeout=600 --no-install-recommends "${missing[@]}"

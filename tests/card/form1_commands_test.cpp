@@ -121,6 +121,8 @@ TEST_F(CardCommands, PrintPromptAnsweredNoDoesNothing)
         EXPECT_EQ(message->windowTitle(), u"戯詠帖"_s);
         EXPECT_EQ(message->icon(), QMessageBox::Information);
         EXPECT_EQ(static_cast<QAbstractButton *>(message->defaultButton()), message->button(QMessageBox::Yes));
+        EXPECT_TRUE(message->button(QMessageBox::Yes)->text().startsWith(u"はい"_s));
+        EXPECT_TRUE(message->button(QMessageBox::No)->text().startsWith(u"いいえ"_s));
         message->button(QMessageBox::No)->click();
         OnNextModal([&](QWidget *other) {
             ++modals;

@@ -6,6 +6,7 @@
 #include "poem/composer.h"
 
 #include <QPainter>
+#include <algorithm>
 #include <QTest>
 #include <QTimer>
 
@@ -88,6 +89,30 @@ TEST_F(CardWindow, RequestDuringARevealTakesOverTheCard)
     EXPECT_FALSE(afterRequest.contains(u"な｜な"_s)) << "the old poem's rest never appears";
     EXPECT_EQ(afterRequest.first(), u"ぶど"_s) << "the new poem starts from its first column";
     EXPECT_FALSE(random->exhausted);
+}
+
+TEST_F(CardWindow, DoubleClickAsksForOnePoem)
+{
+    bgmOn = true;
+    const QWidget *targets[] = {form->Image2, form->Label1[2]};
+    for (const QWidget *target : targets) {
+        random.reset();  // one scripted source at a time
+        random = std::make_unique<ScriptedRandom>();
+        ScriptPoem(1);
+        random->Push({0.5f});
+        music.calls.clear();
+        // Through the window, as the platform delivers it: the second press
+        // comes as a double-click.
+        QTest::mouseDClick(form->windowHandle(), Qt::LeftButton, {}, target->geometry().center());
+        QTest::qWait(50);
+
+        EXPECT_EQ(random->draws, 8) << "one poem and one music draw";
+        EXPECT_FALSE(random->exhausted);
+        EXPECT_EQ(Captions(), kFirstPoem);
+        EXPECT_EQ(std::count_if(music.calls.begin(), music.calls.end(),
+                                [](const std::string &call) { return call.find("open") == 0; }),
+                  1);
+    }
 }
 
 TEST_F(CardWindow, TenThousandRapidRequestsEndInOneCompletePoem)

@@ -91,9 +91,14 @@ QListWidgetItem *ClickEntry(Form4 &form, const QString &name)
 
 // A double-click as the platform delivers it: press, release, press, release,
 // the second press reported as a double-click too.
-void DoubleClick(Form4 &form, QPoint inList)
+void DoubleClick(Form4 &form, QPoint inList, Qt::MouseButton button = Qt::LeftButton)
 {
-    QTest::mouseDClick(form.windowHandle(), Qt::LeftButton, {}, form.List1->viewport()->mapTo(&form, inList));
+    QTest::mouseDClick(form.windowHandle(), button, {}, form.List1->viewport()->mapTo(&form, inList));
+}
+
+QPoint BlankPartOf(const Form4 &form)
+{
+    return {form.List1->viewport()->width() / 2, form.List1->viewport()->height() - 3};
 }
 
 void CloseByTitleBar(Form4 &form)
@@ -186,10 +191,41 @@ TEST_F(Form4Test, DoubleClickBelowTheEntriesWithNothingChosenAppliesNothing)
 {
     Form4 form(Columns());
     Open(form);
-    const QPoint blank(form.List1->viewport()->width() / 2, form.List1->viewport()->height() - 3);
+    const QPoint blank = BlankPartOf(form);
     ASSERT_EQ(form.List1->itemAt(blank), nullptr) << "the list must leave a blank part for this test";
     DoubleClick(form, blank);
     EXPECT_FALSE(form.isVisible());
+    ExpectTypefaceUnchanged();
+}
+
+TEST_F(Form4Test, ChosenEntryStaysChosenThroughClicksOnTheBlankPart)
+{
+    Form4 form(Columns());
+    Open(form);
+    QListWidgetItem *entry = ClickEntry(form, u"IPAex明朝"_s);
+    ASSERT_NE(entry, nullptr);
+    const QPoint blank = BlankPartOf(form);
+    ASSERT_EQ(form.List1->itemAt(blank), nullptr) << "the list must leave a blank part for this test";
+    for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton})
+        QTest::mouseClick(form.List1->viewport(), button, {}, blank);
+    EXPECT_TRUE(entry->isSelected());
+    EXPECT_TRUE(form.isVisible());
+
+    DoubleClick(form, blank);
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(columns_[0].font().family(), u"IPAex明朝"_s) << "a double-click on the blank part applies the choice";
+}
+
+TEST_F(Form4Test, OnlyThePrimaryButtonsDoubleClickApplies)
+{
+    Form4 form(Columns());
+    Open(form);
+    QListWidgetItem *entry = Entry(form, u"IPAex明朝"_s);
+    ASSERT_NE(entry, nullptr);
+    for (Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {
+        DoubleClick(form, CentreOf(form, entry), button);
+        EXPECT_TRUE(form.isVisible()) << "button " << button;
+    }
     ExpectTypefaceUnchanged();
 }
 
