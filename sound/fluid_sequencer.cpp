@@ -2,6 +2,7 @@
 
 #include "sound/diagnostic_line.h"
 #include "sound/mci_error.h"
+#include "sound/piece_end.h"
 #include "sound/sdl_audio.h"
 
 #include <SDL2/SDL_error.h>
@@ -114,8 +115,7 @@ uint32_t FluidSequencer::play()
 
 SequencerMode FluidSequencer::mode()
 {
-    return fluid_player_get_status(piece_->player) == FLUID_PLAYER_PLAYING ? SequencerMode::Playing
-                                                                           : SequencerMode::Stopped;
+    return isPieceStillPlaying(piece_->player) ? SequencerMode::Playing : SequencerMode::Stopped;
 }
 
 void FluidSequencer::close()

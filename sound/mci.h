@@ -6,7 +6,7 @@
 #include <memory>
 
 // The media control calls the music player is written against, shaped like
-// the platform's: command strings and texts in code page 932, results as
+// the platform's: command strings and texts in the ANSI code page (sound/ansi_code_page.h), results as
 // MciError codes (sound/mci_error.h).
 
 // Sends one command string to the sequencer. The reply is written into the

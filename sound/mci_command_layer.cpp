@@ -1,6 +1,5 @@
 #include "sound/mci_command_layer.h"
 
-#include "sound/cp932.h"
 #include "sound/mci_command_parser.h"
 #include "sound/mci_error.h"
 
@@ -79,7 +78,7 @@ uint32_t MciCommandLayer::open(const std::string &file, const std::string &type,
     if (openAlias_)
         return MCIERR_SEQ_PORT_INUSE;
 
-    const uint32_t error = device_.open(localFileName(file));
+    const uint32_t error = device_.open(file);
     if (error == MCI_OK)
         openAlias_ = name;
     return error;

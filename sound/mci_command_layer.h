@@ -13,7 +13,7 @@ class MciCommandLayer {
 public:
     explicit MciCommandLayer(SequencerDevice &device);
 
-    // Carries out one command string (code page 932). The reply, if the
+    // Carries out one command string (ANSI code page). The reply, if the
     // buffer has room for anything, is always null-terminated; a reply cut
     // short returns MCIERR_PARAM_OVERFLOW. Returns 0 or an MciError.
     uint32_t send(const char *command, char *reply, unsigned replyLength);

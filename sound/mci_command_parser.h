@@ -7,7 +7,7 @@
 // The commands the sequencer understands.
 enum class MciVerb { Open, Play, Close, Status };
 
-// One command string taken apart. Text stays as written (code page 932);
+// One command string taken apart. Text stays as written (ANSI code page);
 // device names and keywords are compared without regard to case later on.
 struct MciCommand {
     MciVerb verb = MciVerb::Close;

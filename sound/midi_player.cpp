@@ -1,7 +1,7 @@
 #include "sound/midi_player.h"
 
 #include "app/shared_settings.h"
-#include "sound/cp932.h"
+#include "sound/ansi_code_page.h"
 #include "sound/mci.h"
 
 #include <QDir>
@@ -26,7 +26,7 @@ void PlayMidi(const QString &fileName)
 {
     // One separator is added whatever the directory ends in.
     const QString path = QDir::toNativeSeparators(QDir::currentPath()) + QDir::separator() + fileName;
-    const QByteArray quotedPath = '"' + toCp932(path) + '"';
+    const QByteArray quotedPath = '"' + toAnsiCodePage(path) + '"';
     StopMidi();
 
     char reply[kReplyLength];

@@ -1,6 +1,5 @@
 #include "sound/snd_play_sound.h"
 
-#include "sound/cp932.h"
 #include "sound/wave_player.h"
 
 namespace {
@@ -19,5 +18,5 @@ bool sndPlaySoundA(const char *fileName, unsigned)
         runWavePlayer().stop();
         return true;
     }
-    return runWavePlayer().start(localFileName(fileName));
+    return runWavePlayer().start(fileName);
 }

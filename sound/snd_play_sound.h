@@ -5,7 +5,7 @@
 // Start the sound and return at once.
 constexpr unsigned SND_ASYNC = 0x0001;
 
-// Starts the wave file, a code page 932 name relative to the current
+// Starts the wave file, a name in the ANSI code page relative to the current
 // directory, in place of any sound still playing, and returns at once: every
 // sound plays in the background, whatever the flags. A null name stops the
 // sound. False when nothing could be played; a missing file or audio device

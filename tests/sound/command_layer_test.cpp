@@ -63,10 +63,9 @@ INSTANTIATE_TEST_SUITE_P(
         CommandCase{"OpenBarePath", {}, "open /m/x.mid type sequencer alias Midi", 0, {"open /m/x.mid"}},
         CommandCase{"OpenFlagsInEitherOrder", {}, "open /m/x.mid alias Midi type sequencer", 0, {"open /m/x.mid"}},
         CommandCase{"OpenTypeFromExtension", {}, "open \"/m/x.MID\" alias Midi", 0, {"open /m/x.MID"}},
-        // Code page 932 names reach the device as local file names; the
-        // second byte of 表 is a backslash.
-        CommandCase{"OpenCodePage932Path", {}, "open \"/m/\x95\x5c\x8b\xc8.mid\" type sequencer alias Midi", 0,
-                    {"open /m/表曲.mid"}},
+        // Names reach the device as the file system's bytes, whatever they hold.
+        CommandCase{"OpenPathAsItsBytes", {}, "open \"/m/café 〜/表曲.mid\" type sequencer alias Midi", 0,
+                    {"open /m/café 〜/表曲.mid"}},
         CommandCase{"OpenUnknownExtension", {}, "open \"/m/x.wav\" alias Midi", MCIERR_EXTENSION_NOT_FOUND, {}},
         CommandCase{"OpenOtherDeviceType", {}, "open \"/m/x.mid\" type waveaudio alias Midi",
                     MCIERR_INVALID_DEVICE_NAME, {}},

@@ -10,7 +10,10 @@
 #include "midi_length.h"
 
 #include "sound/fluid_synth_engine.h"
+#include "sound/piece_end.h"
 #include "sound/soundfont_search.h"
+
+#include <QTemporaryDir>
 
 #include <fluidsynth.h>
 #include <gtest/gtest.h>
@@ -108,6 +111,44 @@ TEST_F(FluidRender, GeneratedPieceSoundsForItsLength)
     EXPECT_GT(r.peak, 0.05f);
     EXPECT_GT(r.rms, 0.005);
     expectLength(r, midiLengthSeconds(midi));
+}
+
+// FluidSynth's file renderer drives the player by the samples it writes, so
+// the moment the device turns to "stopped" is measured in rendered time.
+TEST_F(FluidRender, PieceCountsAsStoppedRightAfterItsLastEvent)
+{
+    QTemporaryDir directory;
+    fluid_settings_t *settings = engine_->settings();
+    fluid_settings_setstr(settings, "audio.file.name", directory.filePath(QStringLiteral("out.raw")).toUtf8().constData());
+    fluid_settings_setstr(settings, "audio.file.type", "raw");
+    int periodFrames = 0;
+    fluid_settings_getint(settings, "audio.period-size", &periodFrames);
+    const std::vector<uint8_t> midi = midiMelody(8, 200);
+    const double length = midiLengthSeconds(midi);
+
+    fluid_player_t *player = new_fluid_player(engine_->synth());
+    fluid_player_add_mem(player, midi.data(), midi.size());
+    fluid_file_renderer_t *renderer = new_fluid_file_renderer(engine_->synth());
+    ASSERT_NE(renderer, nullptr);
+    fluid_player_play(player);
+    long frames = 0;
+    double stoppedAt = -1;
+    bool fluidStillPlaying = false;
+    while (frames < 10 * kSampleRate && fluid_file_renderer_process_block(renderer) == FLUID_OK) {
+        frames += periodFrames;
+        if (!isPieceStillPlaying(player)) {
+            stoppedAt = double(frames) / kSampleRate;
+            fluidStillPlaying = fluid_player_get_status(player) == FLUID_PLAYER_PLAYING;
+            break;
+        }
+    }
+    delete_fluid_file_renderer(renderer);
+    delete_fluid_player(player);
+    fluid_synth_system_reset(engine_->synth());
+
+    EXPECT_GE(stoppedAt, length - 0.01);
+    EXPECT_LE(stoppedAt, length + 0.05) << "the piece is " << length << " s long";
+    EXPECT_TRUE(fluidStillPlaying) << "FluidSynth's own status would still say playing";
 }
 
 struct ShippedPiece {

@@ -39,9 +39,9 @@ protected:
     void TearDown() override { QDir::setCurrent(previous_); }
 
     // The open command for a file in the current directory, as bytes.
-    std::string openCommand(const std::string &cp932Directory, const std::string &file) const
+    std::string openCommand(const std::string &directory, const std::string &file) const
     {
-        return "open \"" + QFileInfo(temporary_.path()).canonicalFilePath().toStdString() + "/" + cp932Directory + "/" + file +
+        return "open \"" + QFileInfo(temporary_.path()).canonicalFilePath().toStdString() + "/" + directory + "/" + file +
                "\" type sequencer alias Midi";
     }
 
@@ -76,30 +76,29 @@ TEST_F(PlayerCommands, PlaySentAfterAFailedOpenAndEveryErrorLookedUp)
 
 struct DirectoryCase {
     const char *label;
-    QString name;
-    std::string cp932Name;
+    const char *name;  // UTF-8, as the file system has it
 };
 
 class PlayerDirectories : public PlayerCommands, public ::testing::WithParamInterface<DirectoryCase> {};
 
-TEST_P(PlayerDirectories, OpenCarriesTheCurrentDirectoryInCodePage932)
+TEST_P(PlayerDirectories, OpenCarriesTheCurrentDirectoryAsTheFileSystemHasIt)
 {
-    enter(GetParam().name);
+    enter(QString::fromUtf8(GetParam().name));
 
     PlayMidi(QStringLiteral("ge_bg1.mid"));
 
     ASSERT_EQ(recordingMci().sent.size(), 3u);
-    EXPECT_EQ(recordingMci().sent[1].command, openCommand(GetParam().cp932Name, "ge_bg1.mid"));
+    EXPECT_EQ(recordingMci().sent[1].command, openCommand(GetParam().name, "ge_bg1.mid"));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Names, PlayerDirectories,
-    ::testing::Values(DirectoryCase{"Plain", QStringLiteral("plain"), "plain"},
-                      DirectoryCase{"Spaces", QStringLiteral("my  music dir"), "my  music dir"},
-                      // 表 ends in the byte of a backslash in code page 932.
-                      DirectoryCase{"Japanese", QStringLiteral("曲 置き場表"),
-                                    "\x8b\xc8 \x92\x75\x82\xab\x8f\xea\x95\x5c"}),
-    [](const auto &info) { return info.param.label; });
+// Characters code page 932 lacks (é, Hangul, emoji) or maps otherwise (〜
+// U+301C and − U+2212, as Linux input methods type them) must arrive intact.
+INSTANTIATE_TEST_SUITE_P(Names, PlayerDirectories,
+                         ::testing::Values(DirectoryCase{"Plain", "plain"}, DirectoryCase{"Spaces", "my  music dir"},
+                                           DirectoryCase{"Japanese", "曲 置き場表"},
+                                           DirectoryCase{"AccentAndWaveDash", "café 〜"},
+                                           DirectoryCase{"MinusHangulEmoji", "a−b 노래 🎵"}),
+                         [](const auto &info) { return info.param.label; });
 
 TEST_F(PlayerCommands, StopMidiSendsCloseWithAOneCharacterBuffer)
 {
