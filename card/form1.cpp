@@ -44,8 +44,8 @@ Form1::Form1(QWidget *parent)
 {
     setWindowTitle(kCaption);
     // A fixed single border: it can be minimised and closed, not resized or maximised.
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
-                   | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(TwipsToPixels(5970), TwipsToPixels(5985));
     // The window's own font, which the poet name uses.
     setFont(QFont(QStringLiteral("IPAex明朝"), 10));

@@ -1,5 +1,6 @@
 #include "dialogs/tool_dialog.h"
 
+#include "app/tool_window_type.h"
 #include "app/twips.h"
 
 #include <QKeyEvent>
@@ -19,4 +20,11 @@ void ToolDialog::keyPressEvent(QKeyEvent *event)
         return;
     }
     QDialog::keyPressEvent(event);
+}
+
+void ToolDialog::showEvent(QShowEvent *event)
+{
+    // Before the window is mapped, so the window manager frames it as a tool window.
+    MarkAsToolWindow(*this);
+    QDialog::showEvent(event);
 }

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev libfluidsynth-dev libsdl2-dev libasound2-dev libfontconfig-dev
+  qt6-base-dev libfluidsynth-dev libsdl2-dev libasound2-dev libfontconfig-dev libxcb1-dev
   timgm6mb-soundfont qt6-translations-l10n
   fonts-aoyagi-kouzan-t fonts-ipaexfont-mincho fonts-ipaexfont-gothic
 )
