@@ -26,5 +26,5 @@ int main(int argc, char **argv)
 
     ProgramStartUp startUp;
     Main(startUp);
-    return ProgramEnding() ? 0 : app.exec();
+    return ProgramEnding() ? ProgramExitStatus() : app.exec();
 }

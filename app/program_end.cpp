@@ -5,14 +5,21 @@
 
 namespace {
 bool ending = false;
-}
+int exitStatus = 0;
+} // namespace
 
-void EndProgram()
+void EndProgram(int status)
 {
     ending = true;
+    exitStatus = status;
     for (QWidget *window : QApplication::topLevelWidgets())
         window->hide();
-    QCoreApplication::exit(0);
+    QCoreApplication::exit(status);
+}
+
+int ProgramExitStatus()
+{
+    return exitStatus;
 }
 
 bool ProgramEnding()

@@ -14,7 +14,7 @@ void Main(StartUpSteps &steps)
     if (ProgramEnding())
         return;
     if (!steps.LoadPhrases()) {
-        EndProgram();
+        EndProgram(1);
         return;
     }
     bgmOn = true;

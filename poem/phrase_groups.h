@@ -33,6 +33,16 @@ struct PhraseGroups
     PhraseGroup Word5A, Word5B, Word5C, Word5D;
     PhraseGroup Word7A, Word7B, Word7C, Word7D;
     PhraseGroup Word12;
+
+    // All nine, in the order the phrase files hold them.
+    std::array<PhraseGroup *, 9> All()
+    {
+        return {&Word5A, &Word5B, &Word5C, &Word5D, &Word7A, &Word7B, &Word7C, &Word7D, &Word12};
+    }
+    std::array<const PhraseGroup *, 9> All() const
+    {
+        return {&Word5A, &Word5B, &Word5C, &Word5D, &Word7A, &Word7B, &Word7C, &Word7D, &Word12};
+    }
 };
 
 // The groups of this run, written only by the loader.

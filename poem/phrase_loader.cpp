@@ -7,49 +7,31 @@
 #include <QFile>
 #include <QStringDecoder>
 
+#include <vector>
+
 namespace {
 
-// The decoded text of one phrase file, or why it could not be read.
-struct DecodedFile
+// The three files in reading order, each with the groups it holds in order.
+struct PhraseFile
 {
-    QString text;
-    std::optional<LoadError> error;
+    const char *name;
+    std::vector<PhraseGroup PhraseGroups::*> groups;
 };
 
-// Decodes line by line so a bad byte can be reported with its line. In code
-// page 932 the byte 0x0A never occurs inside a double-byte character, so
-// splitting the bytes there is safe.
-DecodedFile DecodeCp932(const QString &fileName, QByteArrayView bytes)
-{
-    DecodedFile result;
-    result.text.reserve(bytes.size());
-    int line = 1;
-    qsizetype start = 0;
-    while (start < bytes.size()) {
-        qsizetype end = bytes.indexOf('\n', start);
-        end = end < 0 ? bytes.size() : end + 1;
-        QStringDecoder decoder("CP932", QStringDecoder::Flag::Stateless);
-        const QString decoded = decoder(bytes.sliced(start, end - start));
-        if (decoder.hasError()) {
-            result.error = LoadError{fileName, line,
-                                     QStringLiteral("Shift-JIS（CP932）の文字として読めないバイトがあります。")};
-            return result;
-        }
-        result.text += decoded;
-        start = end;
-        ++line;
-    }
-    return result;
-}
+const PhraseFile kPhraseFiles[] = {
+    {"WORD5.TXT", {&PhraseGroups::Word5A, &PhraseGroups::Word5B, &PhraseGroups::Word5C, &PhraseGroups::Word5D}},
+    {"WORD7.TXT", {&PhraseGroups::Word7A, &PhraseGroups::Word7B, &PhraseGroups::Word7C, &PhraseGroups::Word7D}},
+    {"WORD12.TXT", {&PhraseGroups::Word12}},
+};
 
 // Fills the groups of one file in order. Every group but the last must end
 // with an empty line; the last ends at an empty line or at the end of the file,
-// and whatever follows it is never read.
+// and whatever follows it is never read, nor decoded.
 class GroupFileLoader
 {
 public:
-    GroupFileLoader(const QString &fileName, const QString &text)
-        : fileName_(fileName), reader_(text)
+    GroupFileLoader(const QString &fileName, QByteArray bytes)
+        : fileName_(fileName), reader_(std::move(bytes))
     {
     }
 
@@ -60,7 +42,7 @@ public:
         const bool lastOfFile = number == groupCount;
         int16_t counter = 0;
         for (;;) {
-            const std::optional<QString> field = reader_.Next();
+            const std::optional<QByteArray> field = reader_.Next();
             if (!field)
                 return EndedInside(number, groupCount, counter);
             if (field->isEmpty())
@@ -75,11 +57,17 @@ public:
     }
 
 private:
-    std::optional<LoadError> Store(PhraseGroup &group, int16_t &counter, const QString &phrase)
+    std::optional<LoadError> Store(PhraseGroup &group, int16_t &counter, const QByteArray &field)
     {
         if (counter > 100) {
             return LoadError{fileName_, reader_.FieldLine(),
                              QStringLiteral("一つのグループに入る語句は101個までです。この行は102個目にあたります。")};
+        }
+        QStringDecoder decoder("CP932", QStringDecoder::Flag::Stateless);
+        const QString phrase = decoder(field);
+        if (decoder.hasError()) {
+            return LoadError{fileName_, reader_.FieldLine(),
+                             QStringLiteral("Shift-JIS（CP932）の文字として読めないバイトがあります。")};
         }
         group.phrases[counter] = phrase;
         group.tags[counter] = TagOf(phrase);
@@ -87,14 +75,15 @@ private:
         return std::nullopt;
     }
 
+    // The file has ended, so the line named is its last one.
     LoadError EndedInside(int number, int groupCount, int16_t storedSoFar) const
     {
         const QString shape = QStringLiteral("このファイルには空行で区切った%1つのグループが要ります。").arg(groupCount);
         if (storedSoFar == 0) {
-            return {fileName_, reader_.CurrentLine(),
+            return {fileName_, reader_.LastLine(),
                     QStringLiteral("第%1グループが始まる前にファイルが終わっています。").arg(number) + shape};
         }
-        return {fileName_, reader_.CurrentLine(),
+        return {fileName_, reader_.LastLine(),
                 QStringLiteral("第%1グループの途中でファイルが終わっています（グループの終わりに空行がありません）。")
                         .arg(number)
                     + shape};
@@ -104,20 +93,36 @@ private:
     FieldReader reader_;
 };
 
-std::optional<LoadError> LoadFile(const QString &fileName, QByteArrayView bytes,
-                                  std::initializer_list<PhraseGroup *> groups)
+std::optional<LoadError> LoadFile(const PhraseFile &file, QByteArray bytes, PhraseGroups &groups)
 {
-    DecodedFile file = DecodeCp932(fileName, bytes);
-    if (file.error)
-        return file.error;
-    GroupFileLoader loader(fileName, file.text);
-    const int count = static_cast<int>(groups.size());
-    int number = 1;
-    for (PhraseGroup *group : groups) {
-        if (auto error = loader.LoadGroup(*group, number, count))
+    GroupFileLoader loader(QString::fromLatin1(file.name), std::move(bytes));
+    const int count = static_cast<int>(file.groups.size());
+    for (int number = 1; number <= count; ++number) {
+        if (auto error = loader.LoadGroup(groups.*file.groups[number - 1], number, count))
             return error;
-        ++number;
     }
+    return std::nullopt;
+}
+
+// Loads the files in order, each read only when its turn comes, so the first
+// fault in reading order is the one reported. The groups are touched only
+// when all three files have loaded.
+template <typename ReadFile>
+std::optional<LoadError> LoadAll(PhraseGroups &groups, ReadFile readFile)
+{
+    // Counters start at 0, so every group starts empty.
+    PhraseGroups loaded;
+    for (const PhraseFile &file : kPhraseFiles) {
+        QByteArray bytes;
+        if (auto error = readFile(file, bytes))
+            return error;
+        if (auto error = LoadFile(file, std::move(bytes), loaded))
+            return error;
+    }
+    // The counters held the number of phrases; from now on they hold the last index.
+    for (PhraseGroup *group : loaded.All())
+        --group->last;
+    groups = std::move(loaded);
     return std::nullopt;
 }
 
@@ -132,41 +137,28 @@ QString LoadError::Message() const
 
 std::optional<LoadError> LoadPhraseFiles(const QString &directory, PhraseGroups &groups)
 {
-    // Only one file is open at a time; each is read whole, then parsed.
-    QByteArray contents[3];
-    const QString names[3] = {QStringLiteral("WORD5.TXT"), QStringLiteral("WORD7.TXT"), QStringLiteral("WORD12.TXT")};
-    for (int i = 0; i < 3; ++i) {
-        QFile file(QDir(directory).filePath(names[i]));
-        if (!file.open(QIODevice::ReadOnly)) {
-            return LoadError{names[i], 0,
+    return LoadAll(groups, [&directory](const PhraseFile &file, QByteArray &bytes) -> std::optional<LoadError> {
+        const QString name = QString::fromLatin1(file.name);
+        QFile opened(QDir(directory).filePath(name));
+        if (!opened.open(QIODevice::ReadOnly)) {
+            return LoadError{name, 0,
                              QStringLiteral("ファイルが見つからないか、開けません（フォルダ: %1）。")
                                  .arg(QDir::toNativeSeparators(QDir(directory).absolutePath()))};
         }
-        contents[i] = file.readAll();
-    }
-    return ParsePhraseFiles(contents[0], contents[1], contents[2], groups);
+        bytes = opened.readAll();
+        return std::nullopt;
+    });
 }
 
 std::optional<LoadError> ParsePhraseFiles(QByteArrayView word5, QByteArrayView word7, QByteArrayView word12,
                                           PhraseGroups &groups)
 {
-    // Counters start at 0, so every group starts empty.
-    PhraseGroups loaded;
-    if (auto error = LoadFile(QStringLiteral("WORD5.TXT"), word5,
-                              {&loaded.Word5A, &loaded.Word5B, &loaded.Word5C, &loaded.Word5D}))
-        return error;
-    if (auto error = LoadFile(QStringLiteral("WORD7.TXT"), word7,
-                              {&loaded.Word7A, &loaded.Word7B, &loaded.Word7C, &loaded.Word7D}))
-        return error;
-    if (auto error = LoadFile(QStringLiteral("WORD12.TXT"), word12, {&loaded.Word12}))
-        return error;
-
-    // The counters held the number of phrases; from now on they hold the last index.
-    for (PhraseGroup *group : {&loaded.Word5A, &loaded.Word5B, &loaded.Word5C, &loaded.Word5D, &loaded.Word7A,
-                               &loaded.Word7B, &loaded.Word7C, &loaded.Word7D, &loaded.Word12})
-        --group->last;
-    groups = std::move(loaded);
-    return std::nullopt;
+    const QByteArrayView contents[] = {word5, word7, word12};
+    int next = 0;
+    return LoadAll(groups, [&](const PhraseFile &, QByteArray &bytes) -> std::optional<LoadError> {
+        bytes = contents[next++].toByteArray();
+        return std::nullopt;
+    });
 }
 
 std::optional<LoadError> LoadWords()

@@ -58,7 +58,7 @@ TEST(StartUpDeathTest, EndsBeforeTheSettingsWhenThePhrasesCannotLoad)
             RecordedSteps steps;
             steps.loads = false;
             Main(steps);
-            const bool stopped = steps.order.last() == u"load"_s && ProgramEnding();
+            const bool stopped = steps.order.last() == u"load"_s && ProgramEnding() && ProgramExitStatus() == 1;
             std::exit(stopped ? 3 : 1);
         },
         testing::ExitedWithCode(3), "");
@@ -72,7 +72,7 @@ TEST(StartUpDeathTest, ClosingTheTitleEndsBeforeLoading)
             RecordedSteps steps;
             steps.titleClosedByUser = true;
             Main(steps);
-            std::exit(steps.order.last() == u"title"_s ? 3 : 1);
+            std::exit(steps.order.last() == u"title"_s && ProgramExitStatus() == 0 ? 3 : 1);
         },
         testing::ExitedWithCode(3), "");
 }

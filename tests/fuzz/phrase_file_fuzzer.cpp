@@ -42,17 +42,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         Require(error->fileName.startsWith(QStringLiteral("WORD")));
         Require(error->line >= 0);
     } else {
-        for (const PhraseGroup *group : {&groups.Word5A, &groups.Word5B, &groups.Word5C, &groups.Word5D,
-                                         &groups.Word7A, &groups.Word7B, &groups.Word7C, &groups.Word7D,
-                                         &groups.Word12}) {
+        for (const PhraseGroup *group : groups.All()) {
             Require(group->last >= -1 && group->last <= 100);
             for (int i = 0; i <= group->last; ++i)
                 Require(!group->phrases[i].isEmpty() && group->tags[i] == TagOf(group->phrases[i]));
         }
     }
 
-    // The field reader alone, on the same bytes read as Latin-1: it must end.
-    FieldReader reader(QString::fromLatin1(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size)));
+    // The field reader alone, on the same bytes: it must end.
+    FieldReader reader(QByteArray(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size)));
     qsizetype fields = 0;
     while (reader.Next())
         Require(++fields <= static_cast<qsizetype>(size) + 1);

@@ -1,5 +1,7 @@
 #include "poem/field_reader.h"
 
+#include <QStringDecoder>
+#include <QStringEncoder>
 #include <QStringList>
 
 #include <gtest/gtest.h>
@@ -8,12 +10,18 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
+QByteArray Cp932(const QString &text)
+{
+    return QStringEncoder("CP932")(text);
+}
+
+// The fields of the text written in code page 932, decoded again.
 QStringList ReadAll(const QString &text)
 {
-    FieldReader reader(text);
+    FieldReader reader(Cp932(text));
     QStringList fields;
     while (auto field = reader.Next())
-        fields << *field;
+        fields << QStringDecoder("CP932")(*field);
     return fields;
 }
 
@@ -51,22 +59,38 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(FieldReader, EndIsReachedAsSoonAsNoCharactersRemain)
 {
-    FieldReader reader(u"一\r\n二\r\n"_s);
+    FieldReader reader(Cp932(u"一\r\n二\r\n"_s));
     EXPECT_FALSE(reader.AtEnd());
-    EXPECT_EQ(reader.Next(), u"一"_s);
+    EXPECT_EQ(reader.Next(), Cp932(u"一"_s));
     EXPECT_FALSE(reader.AtEnd());
-    EXPECT_EQ(reader.Next(), u"二"_s);
+    EXPECT_EQ(reader.Next(), Cp932(u"二"_s));
     EXPECT_TRUE(reader.AtEnd());
     EXPECT_EQ(reader.Next(), std::nullopt);
 }
 
 TEST(FieldReader, ReportsTheLineOfEachField)
 {
-    FieldReader reader(u"一\r\n\r\n二,三\n\"四\n五\"\n六"_s);
+    FieldReader reader(Cp932(u"一\r\n\r\n二,三\n\"四\n五\"\n六"_s));
     std::vector<int> lines;
     while (reader.Next())
         lines.push_back(reader.FieldLine());
     EXPECT_EQ(lines, (std::vector<int>{1, 2, 3, 3, 4, 6}));
+}
+
+TEST(FieldReader, LastLineIsTheLineOfTheLastCharacter)
+{
+    struct Case { QByteArray text; int lastLine; };
+    const Case cases[] = {{"", 0}, {"a", 1}, {"a\r\n", 1}, {"a\r\nb", 2}, {"a\r\n\r\n", 2},
+                          {"a\nb\n", 2}, {"a\rb\r", 2}, {"\r\n", 1}};
+    for (const Case &c : cases)
+        EXPECT_EQ(FieldReader(c.text).LastLine(), c.lastLine) << c.text.toStdString();
+}
+
+// A double-byte character's second byte may be any of 0x40-0x7E or 0x80-0xFC,
+// never one the reader splits at.
+TEST(FieldReader, SplitsShiftJisBytesOnlyAtTheirDelimiters)
+{
+    EXPECT_EQ(ReadAll(u"表示,ソ能\r\n\"十,ポ\"\r\n"_s), (QStringList{u"表示"_s, u"ソ能"_s, u"十,ポ"_s}));
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "phrase_files.h"
 #include "poem/phrase_loader.h"
 
+#include <QFile>
 #include <QStringEncoder>
 #include <gtest/gtest.h>
 
@@ -140,12 +141,31 @@ TEST_P(PhraseLoaderErrors, NameFileLineAndProblem)
 INSTANTIATE_TEST_SUITE_P(
     Cases, PhraseLoaderErrors,
     testing::Values(
-        BrokenFile{"EndsInsideThirdGroup", "WORD5.TXT", "a\r\n\r\nb\r\n\r\nc\r\n", 6, u"第3グループの途中"},
-        BrokenFile{"EndsAfterThirdGroupsEmptyLine", "WORD7.TXT", "a\r\n\r\nb\r\n\r\nc\r\n\r\n", 7, u"第4グループが始まる前"},
-        BrokenFile{"EmptyTwelveMoraFile", "WORD12.TXT", "", 1, u"第1グループが始まる前"},
+        // A file that ends too soon is reported at its last line, with or without a final line end.
+        BrokenFile{"EndsInsideThirdGroup", "WORD5.TXT", "a\r\n\r\nb\r\n\r\nc\r\n", 5, u"第3グループの途中"},
+        BrokenFile{"EndsInsideThirdGroupWithoutLineEnd", "WORD5.TXT", "a\r\n\r\nb\r\n\r\nc", 5, u"第3グループの途中"},
+        BrokenFile{"EndsAfterThirdGroupsEmptyLine", "WORD7.TXT", "a\r\n\r\nb\r\n\r\nc\r\n\r\n", 6, u"第4グループが始まる前"},
+        BrokenFile{"EmptyTwelveMoraFileHasNoLine", "WORD12.TXT", "", 0, u"第1グループが始まる前"},
         BrokenFile{"InvalidShiftJisByte", "WORD7.TXT", "a\r\nb\r\n\x85\x40\r\n", 3, u"Shift-JIS"},
         BrokenFile{"LoneLeadByteAtEnd", "WORD12.TXT", "a\r\nb\x81", 2, u"Shift-JIS"}),
     [](const testing::TestParamInfo<BrokenFile> &info) { return std::string(info.param.name); });
+
+TEST_F(PhraseLoader, BytesAfterTheLastGroupAreNeverRead)
+{
+    files.WriteBytes(u"WORD7.TXT"_s, QByteArray("a\r\n\r\nb\r\n\r\nc\r\n\r\nd0\r\nd1\r\n\r\n\xff\xfe\x81\r\n"));
+    ASSERT_FALSE(Load());
+    EXPECT_EQ(PhrasesOf(groups.Word7D), (QStringList{u"d0"_s, u"d1"_s}));
+}
+
+TEST_F(PhraseLoader, ReportsTheFirstFaultInReadingOrder)
+{
+    files.Write(u"WORD5.TXT"_s, Numbered(u"p"_s, 102) + QStringList{u""_s, u"b"_s, u""_s, u"c"_s, u""_s, u"d"_s});
+    QFile::remove(files.Path() + u"/WORD12.TXT"_s);
+    const auto error = Load();
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->fileName, u"WORD5.TXT"_s) << "WORD12.TXT is opened only once WORD5.TXT and WORD7.TXT have loaded";
+    EXPECT_EQ(error->line, 102);
+}
 
 TEST(PhraseLoaderMissingFile, NamesTheFileAndFolder)
 {
