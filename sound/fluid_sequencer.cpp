@@ -1,6 +1,6 @@
 #include "sound/fluid_sequencer.h"
 
-#include "sound/diagnostic_line.h"
+#include "sound/sound_warning.h"
 #include "sound/mci_error.h"
 #include "sound/piece_end.h"
 #include "sound/sdl_audio.h"
@@ -24,27 +24,27 @@ using namespace std::chrono_literals;
 // few times a second; that costs nothing measurable.
 constexpr auto kEndPollInterval = 250ms;
 
-DiagnosticLine &musicDiagnostic()
+OnceOnlyWarning &musicWarning()
 {
-    static DiagnosticLine line;
-    return line;
+    static OnceOnlyWarning warning;
+    return warning;
 }
 
 uint32_t readMidiFile(const std::string &fileName, std::vector<char> &bytes)
 {
     std::error_code error;
     if (!std::filesystem::is_regular_file(fileName, error)) {
-        musicDiagnostic().report("no music: cannot find " + fileName);
+        musicWarning().report("no music: cannot find " + fileName);
         return MCIERR_FILE_NOT_FOUND;
     }
     std::ifstream in(fileName, std::ios::binary);
     if (!in) {
-        musicDiagnostic().report("no music: cannot read " + fileName);
+        musicWarning().report("no music: cannot read " + fileName);
         return MCIERR_FILE_READ;
     }
     bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     if (bytes.size() < 14 || std::string_view(bytes.data(), 4) != "MThd") {
-        musicDiagnostic().report("no music: not a MIDI file: " + fileName);
+        musicWarning().report("no music: not a MIDI file: " + fileName);
         return MCIERR_INVALID_FILE;
     }
     return MCI_OK;
@@ -77,7 +77,7 @@ uint32_t FluidSequencer::open(const std::string &fileName)
     if (const uint32_t error = readMidiFile(fileName, bytes); error != MCI_OK)
         return error;
     if (!engine_.load()) {
-        musicDiagnostic().report("no music: " + engine_.problem());
+        musicWarning().report("no music: " + engine_.problem());
         return MCIERR_CANNOT_LOAD_DRIVER;
     }
     if (retiring_.joinable())
@@ -93,7 +93,7 @@ uint32_t FluidSequencer::open(const std::string &fileName)
     fluid_audio_driver_t *output = audio.ok ? new_fluid_audio_driver(engine_.settings(), engine_.synth()) : nullptr;
     if (!output) {
         delete_fluid_player(player);
-        musicDiagnostic().report("no music: no audio output: " + (audio.ok ? std::string(SDL_GetError()) : audio.problem));
+        musicWarning().report("no music: no audio output: " + (audio.ok ? std::string(SDL_GetError()) : audio.problem));
         return MCIERR_SEQ_NOMIDIPRESENT;
     }
     ++liveOutputs_;

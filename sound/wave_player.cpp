@@ -1,6 +1,6 @@
 #include "sound/wave_player.h"
 
-#include "sound/diagnostic_line.h"
+#include "sound/sound_warning.h"
 #include "sound/sdl_audio.h"
 
 #include <SDL2/SDL.h>
@@ -18,10 +18,10 @@ constexpr auto kDrainPollInterval = 100ms;
 // the picture it belongs to.
 constexpr Uint16 kPeriodFrames = 1024;
 
-DiagnosticLine &waveDiagnostic()
+OnceOnlyWarning &waveWarning()
 {
-    static DiagnosticLine line;
-    return line;
+    static OnceOnlyWarning warning;
+    return warning;
 }
 
 } // namespace
@@ -35,19 +35,19 @@ bool WavePlayer::start(const std::string &fileName)
 {
     std::error_code error;
     if (!std::filesystem::is_regular_file(fileName, error)) {
-        waveDiagnostic().report("no wave sound: cannot find " + fileName);
+        waveWarning().report("no wave sound: cannot find " + fileName);
         return false;
     }
     const SdlAudioStart &audio = startSdlAudio();
     if (!audio.ok) {
-        waveDiagnostic().report("no wave sound: no audio output: " + audio.problem);
+        waveWarning().report("no wave sound: no audio output: " + audio.problem);
         return false;
     }
     SDL_AudioSpec format;
     Uint8 *samples = nullptr;
     Uint32 length = 0;
     if (!SDL_LoadWAV(fileName.c_str(), &format, &samples, &length)) {
-        waveDiagnostic().report("no wave sound: cannot read " + fileName + ": " + SDL_GetError());
+        waveWarning().report("no wave sound: cannot read " + fileName + ": " + SDL_GetError());
         return false;
     }
     format.samples = kPeriodFrames;
@@ -57,7 +57,7 @@ bool WavePlayer::start(const std::string &fileName)
     const SDL_AudioDeviceID device = SDL_OpenAudioDevice(nullptr, 0, &format, nullptr, 0);
     if (device == 0) {
         SDL_FreeWAV(samples);
-        waveDiagnostic().report(std::string("no wave sound: no audio output: ") + SDL_GetError());
+        waveWarning().report(std::string("no wave sound: no audio output: ") + SDL_GetError());
         return false;
     }
     SDL_QueueAudio(device, samples, length);

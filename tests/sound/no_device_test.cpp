@@ -1,5 +1,6 @@
 // With no audio device the player and the wave sound stay silent, return at
-// once and say why in one line on stderr; nothing else reaches the terminal.
+// once and say why in one line on stderr, through the gieicho.sound logging
+// category; nothing else reaches the terminal.
 // This runs the program's own path: FluidSynth and SDL as they come up.
 
 #include "midi_fixture.h"
@@ -11,6 +12,7 @@
 #include "sound/wave_player.h"
 
 #include <QDir>
+#include <QLoggingCategory>
 #include <QStringList>
 #include <QTemporaryDir>
 
@@ -40,7 +42,7 @@ protected:
         const QStringList lines = QString::fromStdString(stderrText).split('\n', Qt::SkipEmptyParts);
         EXPECT_LE(lines.size(), 1) << stderrText;
         for (const QString &line : lines)
-            EXPECT_TRUE(line.startsWith("gieicho: ")) << line.toStdString();
+            EXPECT_TRUE(line.startsWith("gieicho.sound: ")) << line.toStdString();
     }
 
     QTemporaryDir directory_;
@@ -77,6 +79,21 @@ TEST_F(NoDevice, WaveSoundChangesNothingWithOneLineOnStderr)
     EXPECT_FALSE(startedByName);
     EXPECT_FALSE(missingStarted);
     expectAtMostOneLineOfOurs(said);
+}
+
+// QT_LOGGING_RULES and the filter rules silence the category. The warnings
+// were given once above, so a fresh process is needed to see the rule act.
+TEST_F(NoDevice, LoggingRulesSilenceTheWarning)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            QLoggingCategory::setFilterRules(QStringLiteral("gieicho.sound.warning=false"));
+            WavePlayer player;
+            const bool started = player.start("tobibrnd.wav");
+            std::exit(started ? 2 : 0);
+        },
+        testing::ExitedWithCode(0), "^$");
 }
 
 } // namespace
