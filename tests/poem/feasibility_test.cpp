@@ -11,13 +11,6 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-PhraseGroup *AllGroups(PhraseGroups &g, int i)
-{
-    PhraseGroup *all[] = {&g.Word5A, &g.Word5B, &g.Word5C, &g.Word5D, &g.Word7A,
-                          &g.Word7B, &g.Word7C, &g.Word7D, &g.Word12};
-    return all[i];
-}
-
 // The quick test the composer asks and the full assessment must agree.
 bool Possible(const PhraseGroups &groups, int16_t season, bool nightSet)
 {
@@ -31,8 +24,8 @@ class Feasibility : public testing::Test
 protected:
     void SetUp() override
     {
-        for (int i = 0; i < 9; ++i)
-            FillGroup(*AllGroups(groups, i), {u"見出し"_s, u"一"_s, u"二"_s});
+        for (PhraseGroup *group : groups.All())
+            FillGroup(*group, {u"見出し"_s, u"一"_s, u"二"_s});
     }
 
     PhraseGroups groups;

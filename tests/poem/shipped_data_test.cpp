@@ -13,8 +13,7 @@ TEST(ShippedPhraseFiles, LoadAndSatisfyEverySetting)
     const auto error = LoadPhraseFiles(QStringLiteral(GIEICHO_SOURCE_DIR "/data"), groups);
     ASSERT_FALSE(error) << error->Message().toStdString();
 
-    for (const PhraseGroup *group : {&groups.Word5A, &groups.Word5B, &groups.Word5C, &groups.Word5D, &groups.Word7A,
-                                     &groups.Word7B, &groups.Word7C, &groups.Word7D, &groups.Word12}) {
+    for (const PhraseGroup *group : groups.All()) {
         EXPECT_GE(group->last, 40);
         EXPECT_EQ(group->tags[0], Tag::None) << "slot 0 is a label phrase";
     }
