@@ -1,6 +1,7 @@
 // Feeds arbitrary bytes to the phrase-file loader and checks what it promises:
-// either an error naming a file, or nine groups whose last indices lie in
-// -1 to 100, with every stored tag matching its phrase.
+// either an error at a line the named file has, with the files read before it
+// loading cleanly on their own, or nine groups whose last indices lie in -1 to
+// 100, with every stored tag matching its phrase.
 #include "poem/field_reader.h"
 #include "poem/phrase_loader.h"
 
@@ -30,6 +31,10 @@ void Require(bool condition)
         std::abort();
 }
 
+// A file that loads: its groups, then one phrase for the last.
+const QByteArrayView kGood7 = "a\r\n\r\nb\r\n\r\nc\r\n\r\nd\r\n";
+const QByteArrayView kGood12 = "a\r\n";
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
@@ -39,8 +44,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     PhraseGroups groups;
     if (auto error = ParsePhraseFiles(word5, word7, word12, groups)) {
-        Require(error->fileName.startsWith(QStringLiteral("WORD")));
-        Require(error->line >= 0);
+        const QByteArrayView named = error->fileName == QLatin1String("WORD5.TXT")   ? word5
+                                     : error->fileName == QLatin1String("WORD7.TXT") ? word7
+                                                                                      : word12;
+        Require(error->line >= 0 && error->line <= FieldReader(named.toByteArray()).LastLine());
+        // Everything read before the faulty file loads without it.
+        PhraseGroups earlier;
+        if (error->fileName == QLatin1String("WORD7.TXT"))
+            Require(!ParsePhraseFiles(word5, kGood7, kGood12, earlier));
+        else if (error->fileName == QLatin1String("WORD12.TXT"))
+            Require(!ParsePhraseFiles(word5, word7, kGood12, earlier));
+        else
+            Require(error->fileName == QLatin1String("WORD5.TXT"));
     } else {
         for (const PhraseGroup *group : groups.All()) {
             Require(group->last >= -1 && group->last <= 100);
