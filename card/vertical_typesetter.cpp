@@ -4,6 +4,8 @@
 
 #include <QChar>
 
+#include <optional>
+
 namespace {
 
 struct Choice

@@ -15,6 +15,7 @@
 #include "card/vertical_column.h"
 
 #include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QPainter>
 #include <QProcess>
@@ -94,10 +95,16 @@ TEST(PangoComparison, IpaexMinchoColumnMatchesPangoGlyphForGlyph)
 {
     QTemporaryDir directory;
     const QString pangoFile = directory.filePath(u"pango.png"_s);
+    // The text goes in a UTF-8 file: pango-view reads its arguments in the
+    // locale's encoding, which need not be UTF-8.
+    QFile text(directory.filePath(u"line.txt"_s));
+    ASSERT_TRUE(text.open(QIODevice::WriteOnly));
+    text.write(kLine.toUtf8());
+    text.close();
     QProcess pango;
     pango.start(u"pango-view"_s, {u"-q"_s, u"--font=IPAexMincho %1px"_s.arg(kPixelSize), u"--gravity=east"_s,
                                   u"--rotate=-90"_s, u"--margin=0"_s, u"--hinting=none"_s, u"--antialias=gray"_s,
-                                  u"--text"_s, kLine, u"-o"_s, pangoFile});
+                                  u"-o"_s, pangoFile, text.fileName()});
     ASSERT_TRUE(pango.waitForFinished(30000));
     ASSERT_EQ(pango.exitCode(), 0) << pango.readAllStandardError().toStdString();
     const QImage fromPango = QImage(pangoFile).convertToFormat(QImage::Format_RGB32);
