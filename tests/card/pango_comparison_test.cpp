@@ -32,17 +32,7 @@ namespace {
 constexpr int kPixelSize = 16;
 const QString kLine = u"春の夜ーの「夢」ばかりっ、。～"_s;
 
-// Darkness (0 white to 1 black) of each pixel.
-std::vector<double> Darkness(const QImage &image)
-{
-    std::vector<double> dark;
-    dark.reserve(image.width() * image.height());
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            dark.push_back(1.0 - qGray(image.pixel(x, y)) / 255.0);
-    return dark;
-}
-
+// Darkness (0 white to 1 black) of a pixel; nothing outside the picture.
 double DarknessAt(const QImage &image, int x, int y)
 {
     return image.rect().contains(x, y) ? 1.0 - qGray(image.pixel(x, y)) / 255.0 : 0.0;
