@@ -4,6 +4,7 @@
 #include <QHash>
 #include <QPixmapCache>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {

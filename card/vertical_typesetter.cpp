@@ -60,13 +60,6 @@ VerticalTypesetter::VerticalTypesetter(std::shared_ptr<const FaceChain> faces)
 {
 }
 
-ColumnLayout VerticalTypesetter::Typeset(const QString &text) const
-{
-    ColumnLayout layout;
-    Update(layout, text);
-    return layout;
-}
-
 void VerticalTypesetter::Update(ColumnLayout &layout, const QString &text) const
 {
     // A cut inside a surrogate pair leaves half a character to set again.

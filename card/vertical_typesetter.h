@@ -18,8 +18,6 @@ public:
 
     const FaceChain &faces() const { return *faces_; }
 
-    ColumnLayout Typeset(const QString &text) const;
-
     // Sets `text` as the layout's text: when it only adds characters to the
     // end, only those are shaped.
     void Update(ColumnLayout &layout, const QString &text) const;
