@@ -23,6 +23,11 @@ ColumnInk CharacterInk(VerticalColumn &column, const QString &line, qsizetype in
 {
     const QImage before = Drawn(column, line.left(index));
     const QImage after = Drawn(column, line.left(index + 1));
+    return InkAdded(before, after);
+}
+
+ColumnInk InkAdded(const QImage &before, const QImage &after)
+{
     ColumnInk ink;
     QPointF sum;
     for (int y = 0; y < after.height(); ++y) {

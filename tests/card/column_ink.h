@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QPointF>
 #include <QRect>
 #include <QString>
@@ -17,3 +18,6 @@ struct ColumnInk
 // Draws `line` up to and including character `index` in `column`, and up to
 // the character before, and measures the difference.
 ColumnInk CharacterInk(VerticalColumn &column, const QString &line, qsizetype index);
+
+// The ink `after` has where `before` has none.
+ColumnInk InkAdded(const QImage &before, const QImage &after);
