@@ -7,6 +7,7 @@
 #include "card/card_choice.h"
 #include "card/card_output.h"
 #include "app/picture_box.h"
+#include "app/picture_variants.h"
 #include "card/copy_text.h"
 #include "card/vertical_column.h"
 #include "dialogs/form2.h"
@@ -88,7 +89,7 @@ void Form1::BuildControls()
     Label5->setText(QStringLiteral("*****"));
 
     for (int i = 0; i < 6; ++i)
-        Image1[i] = QPixmap(QStringLiteral(":/card%1.png").arg(i + 1));
+        Image1[i] = PictureVariants::Load(QStringLiteral(":/card%1.png").arg(i + 1), devicePixelRatioF());
 
     Timer1 = new QTimer(this);
     connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);

@@ -2,6 +2,7 @@
 
 #include "app/center_form.h"
 #include "app/picture_box.h"
+#include "app/picture_variants.h"
 #include "app/program_end.h"
 #include "app/twips.h"
 
@@ -23,7 +24,7 @@ Form3::Form3(QWidget *parent)
     // covers the whole client area.
     Image1 = new PictureBox(this);
     Image1->setGeometry(TwipsRect(0, 0, 4500, 4500));
-    Image1->setPicture(QPixmap(QStringLiteral(":/title.png")));
+    Image1->setPicture(PictureVariants::Load(QStringLiteral(":/title.png"), devicePixelRatioF()));
     connect(Image1, &ControlWidget::Click, this, &Form3::Image1_Click);
     Form_Load();
 }

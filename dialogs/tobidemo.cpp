@@ -2,6 +2,7 @@
 
 #include "app/center_form.h"
 #include "app/picture_box.h"
+#include "app/picture_variants.h"
 #include "app/twips.h"
 #include "sound/snd_play_sound.h"
 
@@ -21,13 +22,13 @@ TobiDeMo::TobiDeMo(QWidget *parent)
 
     // Created from the bottom of the stack up: each later box is drawn over the ones before.
     Image4 = new PictureBox(this);
-    Image4->setPicture(QPixmap(QStringLiteral(":/emblem_whole.bmp")));
+    Image4->setPicture(PictureVariants::Load(QStringLiteral(":/emblem_whole.bmp"), devicePixelRatioF()));
     Image5 = new PictureBox(this);
-    Image5->setPicture(QPixmap(QStringLiteral(":/emblem_open.bmp")));
+    Image5->setPicture(PictureVariants::Load(QStringLiteral(":/emblem_open.bmp"), devicePixelRatioF()));
     Image2 = new PictureBox(this, true);
-    Image2->setPicture(QPixmap(QStringLiteral(":/wordmark.bmp")));
+    Image2->setPicture(PictureVariants::Load(QStringLiteral(":/wordmark.bmp"), devicePixelRatioF()));
     Image3 = new PictureBox(this);
-    Image3->setPicture(QPixmap(QStringLiteral(":/emblem_small.bmp")));
+    Image3->setPicture(PictureVariants::Load(QStringLiteral(":/emblem_small.bmp"), devicePixelRatioF()));
     for (QWidget *box : {static_cast<QWidget *>(Image2), static_cast<QWidget *>(Image3),
                          static_cast<QWidget *>(Image4), static_cast<QWidget *>(Image5)})
         box->setAttribute(Qt::WA_TransparentForMouseEvents);

@@ -5,12 +5,12 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev libfluidsynth-dev libsdl2-dev libasound2-dev libfontconfig-dev libxcb1-dev
+  qt6-base-dev libfluidsynth-dev libsdl2-dev libasound2-dev libfontconfig-dev libxcb1-dev libharfbuzz-dev
   timgm6mb-soundfont qt6-translations-l10n
   fonts-aoyagi-kouzan-t fonts-ipaexfont-mincho fonts-ipaexfont-gothic
 )
 if [ "${1:-}" = "--tests" ]; then
-  packages+=(libgtest-dev libbenchmark-dev xvfb xauth xdotool xclip poppler-utils openbox x11-utils)
+  packages+=(libgtest-dev libbenchmark-dev xvfb xauth xdotool xclip poppler-utils openbox x11-utils pango1.0-tools)
 fi
 
 missing=()

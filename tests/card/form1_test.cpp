@@ -185,6 +185,16 @@ TEST_F(CardWindow, ColumnsDrawTheirCharactersInsideTheirRectangles)
     EXPECT_GT(lowestInk - first.top(), 9 * form->Label1[0]->RowHeight());
 }
 
+// Rows are one em high, as vertical type sets them, so a poet name of five
+// characters stands whole in its short column.
+TEST_F(CardWindow, PoetNameOfFiveCharactersFitsItsColumn)
+{
+    form->Label5->setText(u"柿本人麻呂"_s);
+    const ColumnLayout &layout = form->Label5->Layout();
+    ASSERT_EQ(layout.rows.size(), 5u);
+    EXPECT_LE(layout.bottom, form->Label5->height());
+}
+
 // Each row of a column of long-vowel strokes shows ink, in the card's own
 // brush face (whose "｜" glyph is empty) as in a face that has one.
 TEST_F(CardWindow, LongVowelStrokeShowsInEveryTypeface)

@@ -18,45 +18,47 @@ VERMILION = (196, 48, 36)
 GOLD = (232, 176, 64)
 
 
-def washi(size, rng):
-    """Warm off-white paper with long pale fibres and a faint mottle."""
+def washi(size, rng, factor=1):
+    """Warm off-white paper with long pale fibres and a faint mottle, `factor`
+    times as large as `size` with the same fibres."""
     w, h = size
-    paper = Image.new("RGB", size, (243, 236, 220))
+    out = (w * factor, h * factor)
+    paper = Image.new("RGB", out, (243, 236, 220))
     mottle = Image.frombytes("L", (w // 6 + 1, h // 6 + 1), rng.randbytes((w // 6 + 1) * (h // 6 + 1)))
-    mottle = mottle.resize(size, Image.BICUBIC).filter(ImageFilter.GaussianBlur(6))
-    paper = Image.composite(Image.new("RGB", size, (232, 222, 200)), paper, mottle.point(lambda v: v // 3))
+    mottle = mottle.resize(out, Image.BICUBIC).filter(ImageFilter.GaussianBlur(6 * factor))
+    paper = Image.composite(Image.new("RGB", out, (232, 222, 200)), paper, mottle.point(lambda v: v // 3))
     fibres = ImageDraw.Draw(paper, "RGBA")
     for _ in range(260):
         x, y = rng.uniform(0, w), rng.uniform(0, h)
         angle = rng.uniform(0, math.pi)
         points = []
         for _step in range(rng.randint(6, 18)):
-            points.append((x, y))
+            points.append((x * factor, y * factor))
             angle += rng.uniform(-0.5, 0.5)
             x += math.cos(angle) * 2.5
             y += math.sin(angle) * 2.5
         shade = rng.choice([(255, 252, 240, 120), (214, 200, 170, 70)])
-        fibres.line(points, fill=shade, width=1)
+        fibres.line(points, fill=shade, width=factor)
     return paper
 
 
-def ink_mask(size, draw_text, rng, bleed=1.2):
+def ink_mask(size, draw_text, rng, bleed=1.2, factor=1):
     """Brush lettering as a mask: a soft bleed around the strokes, dry-brush
-    streaks cut into them."""
-    scale = 3
+    streaks cut into them; `factor` times as large as `size`."""
+    scale = 3 * factor
     big = Image.new("L", (size[0] * scale, size[1] * scale), 0)
     draw_text(ImageDraw.Draw(big), scale)
     # A loaded brush: the face's thin strokes made fuller.
-    big = big.filter(ImageFilter.MaxFilter(7))
+    big = big.filter(ImageFilter.MaxFilter(6 * factor + 1))
     streaks = Image.new("L", big.size, 255)
     sd = ImageDraw.Draw(streaks)
     for _ in range(900):
         x, y = rng.uniform(0, big.width), rng.uniform(0, big.height)
-        length = rng.uniform(10, 40)
-        sd.line([(x, y), (x + length * 0.3, y + length)], fill=rng.randint(60, 200), width=1)
-    dry = ImageChops.multiply(big, streaks.filter(ImageFilter.GaussianBlur(0.8)))
-    mask = dry.resize(size, Image.LANCZOS)
-    halo = mask.filter(ImageFilter.GaussianBlur(bleed)).point(lambda v: int(v * 0.55))
+        length = rng.uniform(10, 40) * factor
+        sd.line([(x, y), (x + length * 0.3, y + length)], fill=rng.randint(60, 200), width=factor)
+    dry = ImageChops.multiply(big, streaks.filter(ImageFilter.GaussianBlur(0.8 * factor)))
+    mask = dry.resize((size[0] * factor, size[1] * factor), Image.LANCZOS)
+    halo = mask.filter(ImageFilter.GaussianBlur(bleed * factor)).point(lambda v: int(v * 0.55))
     return ImageChops.lighter(mask, halo)
 
 
@@ -77,11 +79,11 @@ def seal(size, text, rng):
     return stamp.resize((size, size), Image.LANCZOS)
 
 
-def title_picture():
-    """300 x 300: 戯詠帖 brushed down the middle of washi, with a red seal."""
+def title_picture(factor=1):
+    """300 x 300 (times `factor`): 戯詠帖 brushed down the middle of washi, with a red seal."""
     rng = random.Random(1201)
     size = (300, 300)
-    paper = washi(size, rng)
+    paper = washi(size, rng, factor)
     font_px = 98
 
     def lettering(d, scale):
@@ -93,10 +95,11 @@ def title_picture():
             d.text((x + (font_px * scale - (box[2] - box[0])) / 2 - box[0] + jitter,
                     (8 + i * 92) * scale - box[1]), ch, font=font, fill=255)
 
-    ink = ink_mask(size, lettering, rng)
-    picture = Image.composite(Image.new("RGB", size, (28, 24, 22)), paper, ink)
-    stamp = seal(46, "戯", rng)
-    picture.paste(Image.new("RGB", stamp.size, VERMILION), (222, 226), stamp.point(lambda v: int(v * 0.92)))
+    ink = ink_mask(size, lettering, rng, factor=factor)
+    picture = Image.composite(Image.new("RGB", paper.size, (28, 24, 22)), paper, ink)
+    stamp = seal(46 * factor, "戯", rng)
+    picture.paste(Image.new("RGB", stamp.size, VERMILION), (222 * factor, 226 * factor),
+                  stamp.point(lambda v: int(v * 0.92)))
     return picture
 
 
@@ -155,11 +158,11 @@ def on_black(mask, colour):
     return picture.quantize(palette=ladder, dither=Image.NONE)
 
 
-def wordmark_picture():
-    """193 x 73: 鳶工房 in gold with TOBI KOBO beneath, the lower-right corner
-    left black for the small emblem."""
+def wordmark_picture(factor=1):
+    """193 x 73 (times `factor`): 鳶工房 in gold with TOBI KOBO beneath, the
+    lower-right corner left black for the small emblem."""
     w, h = 193, 73
-    scale = 4
+    scale = 4 * factor
     mask = Image.new("L", (w * scale, h * scale), 0)
     d = ImageDraw.Draw(mask)
     name = ImageFont.truetype(BRUSH_FONT, 46 * scale)
@@ -167,16 +170,28 @@ def wordmark_picture():
     latin = ImageFont.truetype(GOTHIC_FONT, 12 * scale)
     d.text((12 * scale, 56 * scale), "T O B I   K O B O", font=latin, fill=255)
     d.rectangle(((w - 36) * scale, (h - 36) * scale, w * scale, h * scale), fill=0)
-    return mask.resize((w, h), Image.LANCZOS)
+    return mask.resize((w * factor, h * factor), Image.LANCZOS)
+
+
+def variant_name(name, factor):
+    """"title.png" for the 1x drawing, "title@2x.png" for the 2x one."""
+    if factor == 1:
+        return name
+    stem, dot, suffix = name.rpartition(".")
+    return f"{stem}@{factor}x{dot}{suffix}"
 
 
 def write_all(assets):
-    title_picture().save(f"{assets}/title.png")
     icon_picture().save(f"{assets}/icon.png")
-    on_black(kite_emblem(96), GOLD).save(f"{assets}/emblem_whole.bmp")
-    on_black(kite_emblem(96, opened=0.22), GOLD).save(f"{assets}/emblem_open.bmp")
-    on_black(kite_emblem(32), GOLD).save(f"{assets}/emblem_small.bmp")
-    on_black(wordmark_picture(), GOLD).save(f"{assets}/wordmark.bmp")
+    # The title and splash pictures at 1x, and the same drawings at 2x and 3x
+    # for high-density screens.
+    for factor in (1, 2, 3):
+        title_picture(factor).save(f"{assets}/{variant_name('title.png', factor)}", optimize=factor > 1)
+        on_black(kite_emblem(96 * factor), GOLD).save(f"{assets}/{variant_name('emblem_whole.bmp', factor)}")
+        on_black(kite_emblem(96 * factor, opened=0.22), GOLD).save(
+            f"{assets}/{variant_name('emblem_open.bmp', factor)}")
+        on_black(kite_emblem(32 * factor), GOLD).save(f"{assets}/{variant_name('emblem_small.bmp', factor)}")
+        on_black(wordmark_picture(factor), GOLD).save(f"{assets}/{variant_name('wordmark.bmp', factor)}")
 
 
 if __name__ == "__main__":

@@ -98,9 +98,9 @@ def _bud(sk, x, y, r, pressure=0.6):
               pressure=0.6, width=0.7, wobble=0.1)
 
 
-def card_spring():
+def card_spring(factor=1):
     """A plum branch in bloom with a mejiro (white-eye) perched on it."""
-    sk = Sketch(seed=101)
+    sk = Sketch(seed=101, factor=factor)
     # --- the branch, coming in from the lower left, angular as plum wood is
     main = [(-6, 178), (14, 166), (34, 152), (52, 142), (70, 133), (86, 126),
             (104, 113), (122, 104), (140, 90), (154, 78)]
@@ -288,9 +288,9 @@ def _tower_lobes(sk, base_y, x_left, x_right, top_y, top_x):
     return lobes
 
 
-def card_summer():
+def card_summer(factor=1):
     """The summer sun and a towering cumulonimbus over the sea."""
-    sk = Sketch(seed=202)
+    sk = Sketch(seed=202, factor=factor)
     horizon = 143
     # --- the sun, high on the left, with rays
     sx, sy, sr = 26, 30, 12
@@ -462,9 +462,9 @@ def _closed_burr(sk, cx, cy, r):
     _spikes(sk, cx, cy, r, lambda x, y, z: True, count=int(r * 9), length=r * 0.42)
 
 
-def card_autumn():
+def card_autumn(factor=1):
     """Chestnuts and spiky chestnut burrs, one burr split open."""
-    sk = Sketch(seed=303)
+    sk = Sketch(seed=303, factor=factor)
     # --- a chestnut leaf behind, reaching up to the left
     mid = catmull_rom([(76, 128), (54, 100), (32, 76), (8, 52)], 0.8)
     n = len(mid)

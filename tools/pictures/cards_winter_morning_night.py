@@ -28,9 +28,9 @@ def _flake(sk, x, y, r, pressure=0.35):
               pressure=pressure * sk.r(0.7, 1.1), width=0.5, wobble=0.05, taper=0.1)
 
 
-def card_winter():
+def card_winter(factor=1):
     """A snowman with a bucket for a hat and twig arms, in falling snow."""
-    sk = Sketch(seed=404)
+    sk = Sketch(seed=404, factor=factor)
     ground = 176
     # --- the sky: a soft rubbed tone that lets the flakes show white
     sky = sk.mask()
@@ -158,10 +158,10 @@ def _ridge(sk, points, pressure=0.6):
     sk.sketchy(catmull_rom(points, 0.6), passes=2, pressure=pressure, spread=0.4, breaks=0.3)
 
 
-def card_morning():
+def card_morning(factor=1):
     """A high mountain with a snowy top, clouds drifting across its flanks
     and a far range behind, in the thin light of morning."""
-    sk = Sketch(seed=505)
+    sk = Sketch(seed=505, factor=factor)
     # --- the far range, pale
     far = [(-2, 122), (22, 108), (40, 114), (58, 100), (74, 110), (84, 106)]
     _ridge(sk, far, pressure=0.35)
@@ -301,9 +301,9 @@ def _mushroom(sk, x, y, cap_w, cap_h, stem_h, lean=0.0, pressure=0.75, spots=Fal
                       taper=0)
 
 
-def card_night():
+def card_night(factor=1):
     """A clump of mushrooms among fallen leaves, a crescent moon above."""
-    sk = Sketch(seed=606)
+    sk = Sketch(seed=606, factor=factor)
     ground = 178
     # --- the moon and a hint of night sky rubbed in around it
     sky = sk.mask()

@@ -1,5 +1,6 @@
 """Writes every picture the program compiles in: the six poem cards, the
-title, the icon and the maker's splash pictures.
+title, the icon and the maker's splash pictures, the cards, title and splash
+pictures also at 2x and 3x.
 
     /usr/bin/python3 tools/pictures/make_pictures.py assets
 """
@@ -16,7 +17,9 @@ CARDS = (card_spring, card_summer, card_autumn, card_winter, card_morning, card_
 
 def write_all(assets):
     for index, draw in enumerate(CARDS, start=1):
-        draw().save(f"{assets}/card{index}.png")
+        for factor in (1, 2, 3):
+            name = brand_pictures.variant_name(f"card{index}.png", factor)
+            draw(factor).save(f"{assets}/{name}", optimize=factor > 1)
     brand_pictures.write_all(assets)
 
 

@@ -1,8 +1,10 @@
 """A small graphite-pencil simulator built on PIL alone.
 
-Coordinates handed to a Sketch are in the final picture's pixels; the sketch
+Coordinates handed to a Sketch are in the 1x picture's pixels; the sketch
 draws at SCALE times that size and scales down with LANCZOS at the end, which
-gives soft graphite lines.  Darkness accumulates stroke by stroke (as graphite
+gives soft graphite lines.  A sketch made with factor 2 or 3 draws the very
+same strokes (the same random draws, the same shapes) for a picture two or
+three times as large, for high-density screens.  Darkness accumulates stroke by stroke (as graphite
 does), is roughened by a paper-tooth texture, and is finally mapped to light
 greys so the drawing never fights text laid over it.
 """
@@ -68,12 +70,16 @@ def ellipse_points(cx, cy, rx, ry, a0=0.0, a1=2 * math.pi, rot=0.0, n=None):
 
 
 class Sketch:
-    def __init__(self, size=200, seed=1, tooth=0.55):
+    def __init__(self, size=200, seed=1, tooth=0.55, factor=1):
         self.size = size
+        self.factor = factor
+        # Masks stay at the 1x drawing resolution whatever the factor, so every
+        # choice read from them is the same; strokes go onto a finer canvas.
         self.big = size * SCALE
+        self.fine = self.big * factor
         self.rng = random.Random(seed)
         # accumulated darkness: 0 = bare paper, 255 = as dark as we ever go
-        self.dark = Image.new("L", (self.big, self.big), 0)
+        self.dark = Image.new("L", (self.fine, self.fine), 0)
         self.tooth = tooth
 
     # ------------------------------------------------------------ noise
@@ -135,8 +141,9 @@ class Sketch:
             if t1 > 0 and u > 1 - t1:
                 ramp = min(ramp, 0.15 + 0.85 * ((1 - u) / t1))
             p = max(0.0, min(1.0, pressure * (1.0 + pres(s[i])) * ramp))
-            pts.append(((x + nx * off) * SCALE, (y + ny * off) * SCALE, p))
-        self._draw_path(pts, width * SCALE)
+            unit = SCALE * self.factor
+            pts.append(((x + nx * off) * unit, (y + ny * off) * unit, p))
+        self._draw_path(pts, width * SCALE * self.factor)
 
     def _draw_path(self, pts, width):
         xs = [p[0] for p in pts]
@@ -144,8 +151,8 @@ class Sketch:
         pad = int(width) + 3
         x0 = max(0, int(min(xs)) - pad)
         y0 = max(0, int(min(ys)) - pad)
-        x1 = min(self.big, int(max(xs)) + pad)
-        y1 = min(self.big, int(max(ys)) + pad)
+        x1 = min(self.fine, int(max(xs)) + pad)
+        y1 = min(self.fine, int(max(ys)) + pad)
         if x1 <= x0 or y1 <= y0:
             return
         layer = Image.new("L", (x1 - x0, y1 - y0), 0)
@@ -303,12 +310,18 @@ class Sketch:
             (self.big, self.big), Image.BILINEAR).filter(ImageFilter.GaussianBlur(6))
         layer = ImageChops.multiply(soft, grain.point(lambda v: int(150 + v * 0.4)))
         layer = layer.point(lambda v: int(v * strength))
-        self.dark = ImageChops.add(self.dark, layer)
+        self.dark = ImageChops.add(self.dark, self._on_canvas(layer))
 
     def erase(self, mask, soft=0.4):
         """Rub out what is under the mask (for things that stand in front)."""
         m = self.soften(mask, soft) if soft else mask
-        self.dark = ImageChops.multiply(self.dark, ImageChops.invert(m))
+        self.dark = ImageChops.multiply(self.dark, ImageChops.invert(self._on_canvas(m)))
+
+    def _on_canvas(self, mask):
+        """A mask brought to the stroke canvas's resolution."""
+        if self.factor == 1:
+            return mask
+        return mask.resize((self.fine, self.fine), Image.BILINEAR)
 
     # ------------------------------------------------------------ finish
     def finish(self, lightest_dark=120, paper=True):
@@ -316,21 +329,22 @@ class Sketch:
 
         lightest_dark: the grey that full accumulated darkness maps to.
         """
-        big = self.big
+        big = self.fine
+        out = self.size * self.factor
         # paper tooth: graphite sits on the ridges of the paper
         tooth = noise_image(self.rng, big // 2, big // 2).resize((big, big), Image.BILINEAR)
-        tooth = tooth.filter(ImageFilter.GaussianBlur(0.8))
+        tooth = tooth.filter(ImageFilter.GaussianBlur(0.8 * self.factor))
         lo = int(255 * (1 - self.tooth))
         tooth = tooth.point(lambda v: lo + (255 - lo) * v // 255)
         dark = ImageChops.multiply(self.dark, tooth)
         k = (255 - lightest_dark) / 255.0
         grey = dark.point(lambda v: int(round(255 - v * k)))
-        small = grey.resize((self.size, self.size), Image.LANCZOS)
+        small = grey.resize((out, out), Image.LANCZOS)
         if paper:
             prng = self.rng
-            fine = noise_image(prng, self.size, self.size).point(lambda v: 255 - (v * 5) // 255)
+            fine = noise_image(prng, out, out).point(lambda v: 255 - (v * 5) // 255)
             blotch = noise_image(prng, self.size // 10, self.size // 10).resize(
-                (self.size, self.size), Image.BICUBIC).filter(ImageFilter.GaussianBlur(4))
+                (out, out), Image.BICUBIC).filter(ImageFilter.GaussianBlur(4 * self.factor))
             blotch = blotch.point(lambda v: 255 - (v * 6) // 255)
             small = ImageChops.multiply(small, ImageChops.multiply(fine, blotch))
         # a whisper of warmth in the paper, neutral graphite

@@ -1,7 +1,13 @@
 // gieicho-words: the phrase-file author's companion.
 //   gieicho-words check [DIR]
 //   gieicho-words poems [--season 0-4] [--night] [--count N] [--seed S] [DIR]
+//   gieicho-words card [--season 0-4] [--night] [--seed S] [--font NAME] [--scale K] -o FILE.png [DIR]
 #include "app/shared_settings.h"
+#include "card/card_output.h"
+#include "card/card_typeface.h"
+#include "card/form1.h"
+#include "card/vertical_column.h"
+#include "card_preview.h"
 #include "poem/composer.h"
 #include "poem/feasibility.h"
 #include "poem/phrase_loader.h"
@@ -10,6 +16,7 @@
 #include "poem/random.h"
 #include "poem_printer.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QString>
 #include <cstdio>
@@ -26,7 +33,9 @@ void Print(std::FILE *out, const QString &text)
 int Usage()
 {
     std::fputs("usage: gieicho-words check [DIR]\n"
-               "       gieicho-words poems [--season 0-4] [--night] [--count N] [--seed S] [DIR]\n",
+               "       gieicho-words poems [--season 0-4] [--night] [--count N] [--seed S] [DIR]\n"
+               "       gieicho-words card [--season 0-4] [--night] [--seed S] [--font NAME] [--scale K]"
+               " -o FILE.png [DIR]\n",
                stderr);
     return 2;
 }
@@ -107,6 +116,80 @@ int Poems(int argc, char **argv)
     return printer.Failed() ? 1 : 0;
 }
 
+// One poem composed from DIR's phrase files, drawn as the card window shows it
+// once the reveal is over, written as a PNG picture.
+int Card(int argc, char **argv)
+{
+    int16_t season = 0;
+    bool nightSet = false;
+    bool seeded = false;
+    unsigned long long seed = 0;
+    QString fontName;
+    double scale = 1;
+    QString output;
+    QString directory = QDir::currentPath();
+    for (int i = 2; i < argc; ++i) {
+        const bool hasValue = i + 1 < argc;
+        if (!std::strcmp(argv[i], "--night")) {
+            nightSet = true;
+        } else if (!std::strcmp(argv[i], "--season") && hasValue) {
+            season = static_cast<int16_t>(std::stoi(argv[++i]));
+            if (season < 0 || season > 4)
+                return Usage();
+        } else if (!std::strcmp(argv[i], "--seed") && hasValue) {
+            seed = std::stoull(argv[++i]);
+            seeded = true;
+        } else if (!std::strcmp(argv[i], "--font") && hasValue) {
+            fontName = QString::fromLocal8Bit(argv[++i]);
+        } else if (!std::strcmp(argv[i], "--scale") && hasValue) {
+            scale = std::stod(argv[++i]);
+            if (!(scale > 0 && scale <= 8))
+                return Usage();
+        } else if (!std::strcmp(argv[i], "-o") && hasValue) {
+            output = QString::fromLocal8Bit(argv[++i]);
+        } else if (argv[i][0] == '-') {
+            return Usage();
+        } else {
+            directory = QString::fromLocal8Bit(argv[i]);
+        }
+    }
+    if (output.isEmpty())
+        return Usage();
+    if (!Load(directory))
+        return 1;
+    SetSettingDefaults();
+    kigoType = season;
+    enkaMode = nightSet;
+    bgmOn = false;
+    seeded ? Randomize(seed) : RandomizeFromClock();
+
+    // No window is ever shown, so no display is needed.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")
+        && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    RegisterCardTypeface();
+    Form1 card;
+    if (!fontName.isEmpty()) {
+        for (VerticalColumn *column : card.Label1) {
+            QFont font = column->font();
+            font.setFamily(fontName);
+            column->setFont(font);
+        }
+    }
+    CardPreview preview(card);
+    SetPoemCard(&preview);
+    ComposePoem();
+    SetPoemCard(nullptr);
+    if (preview.Failed())
+        return 1;
+    if (!CardImage(card, scale).save(output, "PNG")) {
+        Print(stderr, QStringLiteral("「%1」に画像を書き込めませんでした。").arg(output));
+        return 1;
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -118,6 +201,8 @@ int main(int argc, char **argv)
             return argc <= 3 ? Check(argc == 3 ? QString::fromLocal8Bit(argv[2]) : QDir::currentPath()) : Usage();
         if (!std::strcmp(argv[1], "poems"))
             return Poems(argc, argv);
+        if (!std::strcmp(argv[1], "card"))
+            return Card(argc, argv);
     } catch (const std::exception &) {
         // std::stoi and friends on a value that is not a number
     }
