@@ -1,5 +1,6 @@
 """Writes every picture the program compiles in: the six poem cards, the
-title, the icon and the maker's splash pictures.
+title, the icon with its desktop sizes under hicolor/, and the maker's
+splash pictures.
 
     /usr/bin/python3 tools/pictures/make_pictures.py assets
 """
@@ -7,6 +8,7 @@ title, the icon and the maker's splash pictures.
 import sys
 
 import brand_pictures
+import program_icon
 from cards import card_autumn, card_spring, card_summer
 from cards_winter_morning_night import card_morning, card_night, card_winter
 
@@ -18,6 +20,7 @@ def write_all(assets):
     for index, draw in enumerate(CARDS, start=1):
         draw().save(f"{assets}/card{index}.png")
     brand_pictures.write_all(assets)
+    program_icon.write_desktop_icons(assets)
 
 
 if __name__ == "__main__":
