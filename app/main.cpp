@@ -1,4 +1,3 @@
-#include "app/data_directory.h"
 #include "app/program_end.h"
 #include "app/program_start_up.h"
 #include "card/card_typeface.h"
@@ -10,10 +9,11 @@
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    EnterDataDirectory();
     // The windows come and go during start-up; only the program's end quits.
     app.setQuitOnLastWindowClosed(false);
     app.setWindowIcon(QIcon(QStringLiteral(":/icon.png")));
+    // Docks and window lists find the menu entry, and with it name and icon, by this.
+    QGuiApplication::setDesktopFileName(QStringLiteral(GIEICHO_APP_ID));
     // Menus and dialogs read best in a plain Gothic face; without one named,
     // Japanese text would fall back to whatever face comes first, a brush face included.
     QFont interfaceFont = QApplication::font();
