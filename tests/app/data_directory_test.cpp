@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <gtest/gtest.h>
+#include <ostream>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -23,6 +24,11 @@ struct Start
     bool readsStartFolder; // otherwise the installed folder
     bool loads;
 };
+
+void PrintTo(const Start &start, std::ostream *out)
+{
+    *out << start.name;
+}
 
 class DataDirectory : public testing::TestWithParam<Start>
 {
