@@ -17,7 +17,8 @@ if [ "${1:-}" = "--package" ]; then
 fi
 if [ "${1:-}" = "--tests" ]; then
   packages+=(libgtest-dev libbenchmark-dev xvfb xauth xdotool xclip poppler-utils
-             "${package_tools[@]}" desktop-file-utils appstream lintian openbox weston qt6-wayland)
+             "${package_tools[@]}" desktop-file-utils appstream lintian openbox weston qt6-wayland
+             qt6-translations-l10n)
 fi
 
 missing=()
