@@ -3,11 +3,11 @@
 #include <QDir>
 #include <QFileInfo>
 
-void EnterDataDirectory()
+QString EnterDataDirectory()
 {
     if (QFileInfo::exists(QStringLiteral("WORD5.TXT")))
-        return;
+        return QDir::currentPath();
     const QString installed = QStringLiteral(GIEICHO_DATA_DIR);
-    if (QFileInfo::exists(installed + QStringLiteral("/WORD5.TXT")))
-        QDir::setCurrent(installed);
+    QDir::setCurrent(installed);
+    return installed;
 }

@@ -1,4 +1,3 @@
-#include "app/data_directory.h"
 #include "app/japanese_translation.h"
 #include "app/program_end.h"
 #include "app/program_start_up.h"
@@ -8,14 +7,18 @@
 #include <QFont>
 #include <QIcon>
 
+#include <cstdio>
+#include <cstdlib>
+
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     InstallJapaneseTranslation();
-    EnterDataDirectory();
     // The windows come and go during start-up; only the program's end quits.
     app.setQuitOnLastWindowClosed(false);
     app.setWindowIcon(QIcon(QStringLiteral(":/icon.png")));
+    // Docks and window lists find the menu entry, and with it name and icon, by this.
+    QGuiApplication::setDesktopFileName(QStringLiteral(GIEICHO_APP_ID));
     // Menus and dialogs read best in a plain Gothic face; without one named,
     // Japanese text would fall back to whatever face comes first, a brush face included.
     QFont interfaceFont = QApplication::font();
@@ -26,5 +29,13 @@ int main(int argc, char **argv)
 
     ProgramStartUp startUp;
     Main(startUp);
-    return ProgramEnding() ? ProgramExitStatus() : app.exec();
+    const int status = ProgramEnding() ? ProgramExitStatus() : app.exec();
+    // Qt 6.4's Wayland client can hang while it takes its display down. The
+    // music is stopped and nothing is handed over at exit under Wayland (the
+    // clipboard goes with the program), so the process ends here.
+    if (QGuiApplication::platformName() == QLatin1String("wayland")) {
+        std::fflush(nullptr);
+        std::_Exit(status);
+    }
+    return status;
 }

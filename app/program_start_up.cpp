@@ -1,5 +1,6 @@
 #include "app/program_start_up.h"
 
+#include "app/data_directory.h"
 #include "app/program_end.h"
 #include "card/form1.h"
 #include "dialogs/form2.h"
@@ -24,7 +25,7 @@ void ShowAndWait(Window &window)
 
 } // namespace
 
-ProgramStartUp::ProgramStartUp() = default;
+ProgramStartUp::ProgramStartUp() : dataDirectory_(EnterDataDirectory()) {}
 ProgramStartUp::~ProgramStartUp() = default;
 
 void ProgramStartUp::SeedRandom()
@@ -53,7 +54,7 @@ void ProgramStartUp::ShowTitle()
 
 bool ProgramStartUp::LoadPhrases()
 {
-    const auto error = LoadWords();
+    const auto error = LoadWords(dataDirectory_);
     if (!error)
         return true;
     // The opening music would otherwise sound on under the message and after it.

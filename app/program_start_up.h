@@ -2,6 +2,7 @@
 
 #include "app/start_up.h"
 
+#include <QString>
 #include <memory>
 
 class Form1;
@@ -11,6 +12,7 @@ class Form1;
 class ProgramStartUp final : public StartUpSteps
 {
 public:
+    // Moves to the folder the program's files are read from.
     ProgramStartUp();
     ~ProgramStartUp() override;
 
@@ -24,5 +26,6 @@ public:
     void ComposeFirstPoem() override;
 
 private:
+    QString dataDirectory_;
     std::unique_ptr<Form1> card_;
 };

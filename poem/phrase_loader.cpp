@@ -161,9 +161,9 @@ std::optional<LoadError> ParsePhraseFiles(QByteArrayView word5, QByteArrayView w
     });
 }
 
-std::optional<LoadError> LoadWords()
+std::optional<LoadError> LoadWords(const QString &directory)
 {
-    if (auto error = LoadPhraseFiles(QDir::currentPath(), phraseGroups))
+    if (auto error = LoadPhraseFiles(directory, phraseGroups))
         return error;
     SetSettingDefaults();
     return std::nullopt;

@@ -3,6 +3,7 @@
 #include "poem/phrase_groups.h"
 
 #include <QByteArrayView>
+#include <QDir>
 #include <QString>
 #include <optional>
 
@@ -25,6 +26,6 @@ std::optional<LoadError> LoadPhraseFiles(const QString &directory, PhraseGroups 
 std::optional<LoadError> ParsePhraseFiles(QByteArrayView word5, QByteArrayView word7, QByteArrayView word12,
                                           PhraseGroups &groups);
 
-// Loads the files of the current directory into the groups of this run, then
-// sets the setting defaults. Called once at start-up.
-std::optional<LoadError> LoadWords();
+// Loads the files of the directory, normally the current one, into the groups
+// of this run, then sets the setting defaults. Called once at start-up.
+std::optional<LoadError> LoadWords(const QString &directory = QDir::currentPath());

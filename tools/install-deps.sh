@@ -1,5 +1,6 @@
 #!/bin/bash
 # Installs the Debian packages the program, its tests and its tools need.
+# --tests adds what the tests need, --package what tools/package.sh needs.
 # Idempotent: asks apt only for what is not installed yet.
 set -euo pipefail
 
@@ -9,8 +10,14 @@ packages=(
   timgm6mb-soundfont qt6-translations-l10n
   fonts-aoyagi-kouzan-t fonts-ipaexfont-mincho fonts-ipaexfont-gothic
 )
+# The Debian package: dpkg-shlibdeps works out its library dependencies.
+package_tools=(dpkg-dev file)
+if [ "${1:-}" = "--package" ]; then
+  packages+=("${package_tools[@]}")
+fi
 if [ "${1:-}" = "--tests" ]; then
-  packages+=(libgtest-dev libbenchmark-dev xvfb xauth xdotool xclip poppler-utils openbox x11-utils pango1.0-tools)
+  packages+=(libgtest-dev libbenchmark-dev xvfb xauth xdotool xclip poppler-utils pango1.0-tools
+             "${package_tools[@]}" desktop-file-utils appstream lintian openbox x11-utils weston qt6-wayland)
 fi
 
 missing=()

@@ -10,6 +10,8 @@ import random
 
 from PIL import Image, ImageChops, ImageDraw, ImageFilter, ImageFont
 
+import program_icon
+
 BRUSH_FONT = "/usr/share/fonts/truetype/aoyagi-kouzan-t/AoyagiKouzanT.ttf"
 MINCHO_FONT = "/usr/share/fonts/opentype/ipaexfont-mincho/ipaexm.ttf"
 GOTHIC_FONT = "/usr/share/fonts/opentype/ipaexfont-gothic/ipaexg.ttf"
@@ -104,16 +106,9 @@ def title_picture(factor=1):
 
 
 def icon_picture():
-    """32 x 32 in 16 colours: a small poem card with a brush stroke and a seal."""
-    img = Image.new("RGB", (128, 128), (0, 0, 0))
-    d = ImageDraw.Draw(img)
-    d.rectangle((14, 6, 113, 121), fill=(120, 96, 60))
-    d.rectangle((20, 12, 107, 115), fill=(246, 238, 220))
-    d.line([(70, 24), (66, 52), (70, 80), (62, 100)], fill=(30, 26, 24), width=12)
-    d.line([(46, 30), (44, 62)], fill=(30, 26, 24), width=8)
-    d.rectangle((34, 84, 54, 104), fill=VERMILION)
-    small = img.resize((32, 32), Image.LANCZOS)
-    return small.quantize(colors=16, method=Image.MEDIANCUT, dither=Image.NONE)
+    """32 x 32 in 16 colours on black: the windows' icon."""
+    card = program_icon.card_icon(32, ground=(0, 0, 0, 255)).convert("RGB")
+    return card.quantize(colors=16, method=Image.MEDIANCUT, dither=Image.NONE)
 
 
 def kite_emblem(size, opened=0.0):

@@ -1,6 +1,6 @@
 """Writes every picture the program compiles in: the six poem cards, the
-title, the icon and the maker's splash pictures, the cards, title and splash
-pictures also at 2x and 3x.
+title, the icon with its desktop sizes under hicolor/, and the maker's
+splash pictures; the cards, title and splash pictures also at 2x and 3x.
 
     /usr/bin/python3 tools/pictures/make_pictures.py assets
 """
@@ -8,6 +8,7 @@ pictures also at 2x and 3x.
 import sys
 
 import brand_pictures
+import program_icon
 from cards import card_autumn, card_spring, card_summer
 from cards_winter_morning_night import card_morning, card_night, card_winter
 
@@ -21,6 +22,7 @@ def write_all(assets):
             name = brand_pictures.variant_name(f"card{index}.png", factor)
             draw(factor).save(f"{assets}/{name}", optimize=factor > 1)
     brand_pictures.write_all(assets)
+    program_icon.write_desktop_icons(assets)
 
 
 if __name__ == "__main__":
