@@ -1,5 +1,5 @@
-#include "app/japanese_translation.h"
-#include "app/program_end.h"
+#include "forms/japanese_translation.h"
+#include "forms/program_end.h"
 #include "app/program_start_up.h"
 #include "card/card_typeface.h"
 

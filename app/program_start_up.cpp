@@ -1,7 +1,7 @@
 #include "app/program_start_up.h"
 
 #include "app/data_directory.h"
-#include "app/program_end.h"
+#include "forms/program_end.h"
 #include "card/form1.h"
 #include "dialogs/form2.h"
 #include "dialogs/form3.h"

@@ -1,7 +1,7 @@
 #include "app/start_up.h"
 
-#include "app/program_end.h"
-#include "app/shared_settings.h"
+#include "forms/program_end.h"
+#include "settings/shared_settings.h"
 
 void Main(StartUpSteps &steps)
 {

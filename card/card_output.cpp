@@ -1,6 +1,6 @@
 #include "card/card_output.h"
 
-#include "app/picture_box.h"
+#include "forms/picture_box.h"
 #include "card/vertical_column.h"
 
 #include <QPainter>

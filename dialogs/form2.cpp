@@ -1,8 +1,8 @@
 #include "dialogs/form2.h"
 
-#include "app/center_form.h"
-#include "app/shared_settings.h"
-#include "app/twips.h"
+#include "forms/center_form.h"
+#include "settings/shared_settings.h"
+#include "forms/twips.h"
 
 #include <QGroupBox>
 #include <QLineEdit>

@@ -1,10 +1,10 @@
 #include "dialogs/form3.h"
 
-#include "app/center_form.h"
-#include "app/picture_box.h"
-#include "app/picture_variants.h"
-#include "app/program_end.h"
-#include "app/twips.h"
+#include "forms/center_form.h"
+#include "forms/picture_box.h"
+#include "forms/picture_variants.h"
+#include "forms/program_end.h"
+#include "forms/twips.h"
 
 #include <QCloseEvent>
 

@@ -1,6 +1,6 @@
 #include "dialogs/form4.h"
 
-#include "app/twips.h"
+#include "forms/twips.h"
 #include "dialogs/installed_font_names.h"
 #include "dialogs/japanese_font_names.h"
 

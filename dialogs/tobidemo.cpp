@@ -1,9 +1,9 @@
 #include "dialogs/tobidemo.h"
 
-#include "app/center_form.h"
-#include "app/picture_box.h"
-#include "app/picture_variants.h"
-#include "app/twips.h"
+#include "forms/center_form.h"
+#include "forms/picture_box.h"
+#include "forms/picture_variants.h"
+#include "forms/twips.h"
 #include "sound/snd_play_sound.h"
 
 #include <QCloseEvent>

@@ -1,7 +1,7 @@
 #include "dialogs/tool_dialog.h"
 
-#include "app/tool_window_type.h"
-#include "app/twips.h"
+#include "forms/tool_window_type.h"
+#include "forms/twips.h"
 
 #include <QKeyEvent>
 

@@ -1,6 +1,6 @@
 #include "poem/composer.h"
 
-#include "app/shared_settings.h"
+#include "settings/shared_settings.h"
 #include "poem/feasibility.h"
 #include "poem/phrase_groups.h"
 #include "poem/poem_card.h"

@@ -1,6 +1,6 @@
 #include "poem/phrase_loader.h"
 
-#include "app/shared_settings.h"
+#include "settings/shared_settings.h"
 #include "poem/field_reader.h"
 
 #include <QDir>

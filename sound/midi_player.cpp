@@ -1,6 +1,6 @@
 #include "sound/midi_player.h"
 
-#include "app/shared_settings.h"
+#include "settings/shared_settings.h"
 #include "sound/ansi_code_page.h"
 #include "sound/mci.h"
 

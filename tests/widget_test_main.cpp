@@ -1,4 +1,4 @@
-#include "app/japanese_translation.h"
+#include "forms/japanese_translation.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>

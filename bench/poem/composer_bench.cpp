@@ -1,7 +1,7 @@
 // How fast poems come from the shipped phrase files.
 // Targets: >= 5 million draw-and-check attempts a second on one core; p99 of
 // one accepted poem < 50 us on every setting; feasibility decided in < 1 ms.
-#include "app/shared_settings.h"
+#include "settings/shared_settings.h"
 #include "poem/composer.h"
 #include "poem/feasibility.h"
 #include "poem/phrase_loader.h"

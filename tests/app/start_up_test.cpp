@@ -1,6 +1,6 @@
-#include "app/center_form.h"
-#include "app/program_end.h"
-#include "app/shared_settings.h"
+#include "forms/center_form.h"
+#include "forms/program_end.h"
+#include "settings/shared_settings.h"
 #include "app/start_up.h"
 
 #include <QScreen>

@@ -1,6 +1,6 @@
 #include "card_fixture.h"
 
-#include "app/shared_settings.h"
+#include "settings/shared_settings.h"
 #include "card/card_typeface.h"
 #include "phrase_files.h"
 #include "poem/phrase_groups.h"

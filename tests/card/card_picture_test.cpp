@@ -1,8 +1,8 @@
 // The card picture at every scale: the window, 画像で保存 at twice the size and
 // a screen of twice the density each draw the generator's drawing made for
 // that many pixels, not the 1× picture enlarged.
-#include "app/picture_box.h"
-#include "app/picture_variants.h"
+#include "forms/picture_box.h"
+#include "forms/picture_variants.h"
 #include "card/card_output.h"
 #include "card_fixture.h"
 #include "picture_detail.h"

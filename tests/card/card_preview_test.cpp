@@ -1,6 +1,6 @@
 // gieicho-words card: the phrase author's preview is the card the window shows
 // at the end of the reveal, for the same phrase files, settings and seed.
-#include "app/shared_settings.h"
+#include "settings/shared_settings.h"
 #include "card/card_output.h"
 #include "card/card_typeface.h"
 #include "card/form1.h"

@@ -1,6 +1,6 @@
-#include "app/shared_settings.h"
+#include "settings/shared_settings.h"
 #include "card/card_output.h"
-#include "app/picture_box.h"
+#include "forms/picture_box.h"
 #include "card/vertical_column.h"
 #include "card_fixture.h"
 #include "poem/composer.h"

@@ -1,6 +1,6 @@
-#include "app/program_end.h"
-#include "app/shared_settings.h"
-#include "app/twips.h"
+#include "forms/program_end.h"
+#include "settings/shared_settings.h"
+#include "forms/twips.h"
 #include "dialogs/form2.h"
 
 #include <QApplication>

@@ -1,5 +1,5 @@
-#include "app/picture_box.h"
-#include "app/program_end.h"
+#include "forms/picture_box.h"
+#include "forms/program_end.h"
 #include "dialogs/form3.h"
 
 #include <QTest>

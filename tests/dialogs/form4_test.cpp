@@ -1,4 +1,4 @@
-#include "app/twips.h"
+#include "forms/twips.h"
 #include "dialogs/form4.h"
 #include "dialogs/japanese_font_names.h"
 

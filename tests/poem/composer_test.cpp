@@ -1,4 +1,4 @@
-#include "app/shared_settings.h"
+#include "settings/shared_settings.h"
 #include "fake_card.h"
 #include "phrase_files.h"
 #include "poem/composer.h"

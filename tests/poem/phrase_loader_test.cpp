@@ -1,4 +1,4 @@
-#include "app/shared_settings.h"
+#include "settings/shared_settings.h"
 #include "phrase_files.h"
 #include "poem/phrase_loader.h"
 

@@ -3,7 +3,7 @@
 
 #include "recording_mci.h"
 
-#include "app/shared_settings.h"
+#include "settings/shared_settings.h"
 #include "sound/midi_player.h"
 
 #include <QDir>

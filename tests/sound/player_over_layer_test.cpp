@@ -3,7 +3,7 @@
 
 #include "recording_sequencer.h"
 
-#include "app/shared_settings.h"
+#include "settings/shared_settings.h"
 #include "sound/mci.h"
 #include "sound/mci_error.h"
 #include "sound/midi_player.h"

@@ -1,6 +1,6 @@
 #include "card_preview.h"
 
-#include "app/shared_settings.h"
+#include "settings/shared_settings.h"
 #include "card/form1.h"
 #include "card/poem_reveal.h"
 #include "card/vertical_column.h"

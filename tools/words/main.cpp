@@ -2,7 +2,7 @@
 //   gieicho-words check [DIR]
 //   gieicho-words poems [--season 0-4] [--night] [--count N] [--seed S] [DIR]
 //   gieicho-words card [--season 0-4] [--night] [--seed S] [--font NAME] [--scale K] -o FILE.png [DIR]
-#include "app/shared_settings.h"
+#include "settings/shared_settings.h"
 #include "card/card_output.h"
 #include "card/card_typeface.h"
 #include "card/form1.h"

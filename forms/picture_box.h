@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/control_widget.h"
+#include "forms/control_widget.h"
 
 #include <QPixmap>
 

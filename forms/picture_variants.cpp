@@ -1,4 +1,4 @@
-#include "app/picture_variants.h"
+#include "forms/picture_variants.h"
 
 #include <QFileInfo>
 #include <QHash>

@@ -1,4 +1,4 @@
-#include "app/tool_window_type.h"
+#include "forms/tool_window_type.h"
 
 #include <QGuiApplication>
 #include <QWidget>

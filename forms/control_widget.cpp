@@ -1,6 +1,6 @@
-#include "app/control_widget.h"
+#include "forms/control_widget.h"
 
-#include "app/twips.h"
+#include "forms/twips.h"
 
 #include <QMouseEvent>
 

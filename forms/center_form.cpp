@@ -1,6 +1,6 @@
-#include "app/center_form.h"
+#include "forms/center_form.h"
 
-#include "app/twips.h"
+#include "forms/twips.h"
 
 #include <QEvent>
 #include <QGuiApplication>

@@ -1,4 +1,4 @@
-#include "app/program_end.h"
+#include "forms/program_end.h"
 
 #include <QApplication>
 #include <QWidget>

@@ -1,6 +1,6 @@
-#include "app/picture_box.h"
+#include "forms/picture_box.h"
 
-#include "app/picture_variants.h"
+#include "forms/picture_variants.h"
 
 #include <QPainter>
 
