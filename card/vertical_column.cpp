@@ -113,6 +113,17 @@ int VerticalColumn::RowHeight() const
     return qRound(QFontMetricsF(font()).height());
 }
 
+QFont VerticalColumn::FontOn(const QPaintDevice &device) const
+{
+    // A point size grows with the device's resolution, but a printer or a
+    // large image already scales the painter from the column's own pixels:
+    // the font is resolved in those pixels, so it is scaled once.
+    QFont resolved = font();
+    if (resolved.pointSizeF() > 0 && device.logicalDpiY() > 0)
+        resolved.setPointSizeF(resolved.pointSizeF() * logicalDpiY() / device.logicalDpiY());
+    return resolved;
+}
+
 void VerticalColumn::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
@@ -125,7 +136,7 @@ void VerticalColumn::Draw(QPainter &painter) const
         return;
     painter.save();
     painter.setClipRect(rect(), Qt::IntersectClip);
-    painter.setFont(font());
+    painter.setFont(FontOn(*painter.device()));
     painter.setPen(palette().color(QPalette::WindowText));
     painter.setRenderHint(QPainter::TextAntialiasing);
 

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+class QPaintDevice;
 class QPainter;
 
 // One column of vertical Japanese writing: its caption stands one character per
@@ -32,5 +33,9 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    // The column's font for a painter on the given device, sized so that it
+    // measures the same in the column's pixels as on screen.
+    QFont FontOn(const QPaintDevice &device) const;
+
     QString text_;
 };

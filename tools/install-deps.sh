@@ -5,12 +5,13 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev libfluidsynth-dev libsdl2-dev libasound2-dev libfontconfig-dev
+  qt6-base-dev libfluidsynth-dev libsdl2-dev libasound2-dev libfontconfig-dev libcups2-dev
   timgm6mb-soundfont
   fonts-aoyagi-kouzan-t fonts-ipaexfont-mincho fonts-ipaexfont-gothic
 )
 if [ "${1:-}" = "--tests" ]; then
-  packages+=(libgtest-dev libbenchmark-dev xvfb xauth xdotool xclip poppler-utils)
+  packages+=(libgtest-dev libbenchmark-dev xvfb xauth xdotool xclip poppler-utils
+             cups printer-driver-cups-pdf)
 fi
 
 missing=()

@@ -84,3 +84,10 @@ void OnNextModal(std::function<void(QWidget *)> action)
     });
     poll->start(20);
 }
+
+void ExpectCentredOn(const QImage &page, const QRectF &card)
+{
+    ASSERT_FALSE(card.isEmpty());
+    EXPECT_NEAR(card.center().x(), page.width() / 2.0, 2.0);
+    EXPECT_NEAR(card.center().y(), page.height() / 2.0, 2.0);
+}
