@@ -259,6 +259,9 @@ void Form1::mnusikisi_Click()
     QPrinter printer(printerInfo, QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(pdfFile);
+    // The paper the printer holds, which the toolkit's printer does not take
+    // from the queue by itself.
+    printer.setPageSize(printerInfo.defaultPageSize());
     if (!spool.isValid() || !PrintCard(*this, printer)) {
         QMessageBox::warning(this, kCaption,
                              QStringLiteral("プリンタ「%1」に送る色紙を作れませんでした。\n"

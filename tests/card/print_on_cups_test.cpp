@@ -10,6 +10,7 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <cups/cups.h>
 
@@ -48,9 +49,11 @@ protected:
         CardFixture::TearDown();
     }
 
-    // Back to an empty queue that prints, and an empty folder for its pages.
+    // Back to an empty queue that prints, an empty folder for its pages, and
+    // no wait for a message that did not come.
     void RestoreQueue()
     {
+        ForgetModalWatchers();
         Run(u"cancel"_s, {u"-a"_s, queue});
         Run(u"lpadmin"_s, {u"-p"_s, queue, u"-v"_s, u"cups-pdf:/"_s + queue});
         Run(u"cupsaccept"_s, {queue});
@@ -98,19 +101,39 @@ protected:
     QString told;
 };
 
+// On the paper the queue holds, whichever it is.
 TEST_F(PrintOnCups, PrintedPageMatchesTheCardCentred)
 {
+    struct Paper
+    {
+        const char *pageSize;
+        const char *points;
+    };
+    const Paper papers[] = {{"A4", "595 x 842 pts"}, {"Letter", "612 x 792 pts"}};
     const QImage screen = form->grab().toImage();
-    PrintFromTheMenu();
-    ASSERT_TRUE(QTest::qWaitFor([this] { return ActiveJobs() == 0 && !PrintedPages().isEmpty(); }, 60000));
-    EXPECT_TRUE(told.isEmpty()) << told.toStdString();
-    ASSERT_EQ(PrintedPages().size(), 1);
+    for (const Paper &paper : papers) {
+        SCOPED_TRACE(paper.pageSize);
+        Run(u"lpadmin"_s, {u"-p"_s, queue, u"-o"_s, u"PageSize="_s + QLatin1StringView(paper.pageSize)});
+        told.clear();
+        PrintFromTheMenu();
+        ASSERT_TRUE(QTest::qWaitFor([this] { return ActiveJobs() == 0 && !PrintedPages().isEmpty(); }, 60000));
+        EXPECT_TRUE(told.isEmpty()) << told.toStdString();
+        ASSERT_EQ(PrintedPages().size(), 1);
 
-    const QImage page = RasterisePdf(QDir(printed).filePath(PrintedPages().first()), 150);
-    ASSERT_FALSE(page.isNull());
-    EXPECT_GE(CardLikeness(screen, page), 0.9);
-    ExpectCentredOn(page, CardPlacement(screen, page));
-    EXPECT_TRUE(terminalMessages.isEmpty()) << terminalMessages.join(u'\n').toStdString();
+        const QString pdf = QDir(printed).filePath(PrintedPages().first());
+        QProcess info;
+        info.start(u"pdfinfo"_s, {pdf});
+        ASSERT_TRUE(info.waitForFinished());
+        const QString pdfInfo = QString::fromUtf8(info.readAll());
+        EXPECT_TRUE(pdfInfo.contains(QLatin1StringView(paper.points))) << pdfInfo.toStdString();
+        EXPECT_TRUE(pdfInfo.contains(QRegularExpression(u"Pages:\\s+1\\n"_s)));
+        const QImage page = RasterisePdf(pdf, 150);
+        ASSERT_FALSE(page.isNull());
+        EXPECT_GE(CardLikeness(screen, page), 0.9);
+        ExpectCentredOn(page, CardPlacement(screen, page));
+        EXPECT_TRUE(terminalMessages.isEmpty()) << terminalMessages.join(u'\n').toStdString();
+        RestoreQueue();
+    }
 }
 
 // A queue that cannot print the card: the user is told which printer and
