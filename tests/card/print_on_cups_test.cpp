@@ -54,10 +54,10 @@ protected:
     void RestoreQueue()
     {
         ForgetModalWatchers();
-        Run(u"cancel"_s, {u"-a"_s, queue});
-        Run(u"lpadmin"_s, {u"-p"_s, queue, u"-v"_s, u"cups-pdf:/"_s + queue});
-        Run(u"cupsaccept"_s, {queue});
-        Run(u"cupsenable"_s, {queue});
+        Run(u"cancel"_s, {u"-a"_s});
+        Run(u"lpadmin"_s, {u"-p"_s, queue, u"-E"_s, u"-v"_s, u"cups-pdf:/"_s + queue, u"-P"_s,
+                           qEnvironmentVariable("GIEICHO_PRINTER_PPD")});
+        Run(u"lpadmin"_s, {u"-d"_s, queue});
         QFile::remove(printed);
         QDir().mkpath(printed);
         for (const QString &page : QDir(printed).entryList(QDir::Files))
@@ -144,6 +144,7 @@ TEST_F(PrintOnCups, QueueThatCannotPrintIsToldAndTheCardStays)
     {
         const char *name;
         std::function<void()> breakQueue;
+        bool namesThePrinter = true;
     };
     const QString heldPage = QDir(printed).filePath(u"../held.txt"_s);
     const Case cases[] = {
@@ -167,6 +168,7 @@ TEST_F(PrintOnCups, QueueThatCannotPrintIsToldAndTheCardStays)
              // The server cannot open the queue's device for the page.
              Run(u"lpadmin"_s, {u"-p"_s, queue, u"-v"_s, u"file:/nonexistent/card.pdf"_s});
          }},
+        {"no printer", [this] { Run(u"lpadmin"_s, {u"-x"_s, queue}); }, false},
     };
     const QStringList captions = Captions();
     const QImage card = form->grab().toImage();
@@ -176,7 +178,8 @@ TEST_F(PrintOnCups, QueueThatCannotPrintIsToldAndTheCardStays)
         c.breakQueue();
         PrintFromTheMenu();
         EXPECT_TRUE(QTest::qWaitFor([this] { return !told.isEmpty(); }, 60000));
-        EXPECT_TRUE(told.contains(u"「"_s + queue + u"」"_s)) << told.toStdString();
+        const QString named = c.namesThePrinter ? u"プリンタ「"_s + queue + u"」"_s : u"プリンタが見つかりません"_s;
+        EXPECT_TRUE(told.contains(named)) << told.toStdString();
         EXPECT_TRUE(told.contains(u"もう一度「色紙作成」を選んでください"_s)) << told.toStdString();
         EXPECT_FALSE(ProgramEnding());
         EXPECT_EQ(Captions(), captions);

@@ -7,7 +7,8 @@
 #   with_cupsd.sh PROGRAM [ARGUMENTS...]
 #
 # The program finds the server through CUPS_SERVER, the printed PDF files in
-# GIEICHO_PRINTED_DIR and the queue's name in GIEICHO_PRINTER.
+# GIEICHO_PRINTED_DIR, the queue's name in GIEICHO_PRINTER and its driver in
+# GIEICHO_PRINTER_PPD.
 set -euo pipefail
 
 fail() { echo "with_cupsd.sh: $*" >&2; exit 1; }
@@ -104,6 +105,7 @@ lpadmin -d "$queue" 2>>"$root/log/lpadmin"
 
 export GIEICHO_PRINTED_DIR="$root/printed"
 export GIEICHO_PRINTER="$queue"
+export GIEICHO_PRINTER_PPD="$ppd"
 status=0
 "$@" || status=$?
 if [ "$status" -ne 0 ]; then
