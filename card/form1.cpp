@@ -9,6 +9,7 @@
 #include "forms/picture_box.h"
 #include "forms/picture_variants.h"
 #include "card/copy_text.h"
+#include "card/card_printing.h"
 #include "card/vertical_column.h"
 #include "dialogs/form2.h"
 #include "dialogs/form4.h"
@@ -21,8 +22,6 @@
 #include <QFileDialog>
 #include <QMenu>
 #include <QMessageBox>
-#include <QPrinter>
-#include <QPrinterInfo>
 #include <QStandardPaths>
 #include <QTimer>
 
@@ -226,18 +225,7 @@ void Form1::mnusikisi_Click()
     if (prompt.exec() != QMessageBox::Yes)
         return;
 
-    const QPrinterInfo printerInfo = QPrinterInfo::defaultPrinter();
-    if (printerInfo.isNull()) {
-        QMessageBox::warning(this, kCaption,
-                             QStringLiteral("プリンタが見つかりません。\n"
-                                            "プリンタを設定してから、もう一度「色紙作成」を選んでください。"
-                                            "「画像で保存」で色紙を画像にすることもできます。"));
-        return;
-    }
-    QPrinter printer(printerInfo, QPrinter::HighResolution);
-    if (!PrintCard(*this, printer))
-        QMessageBox::warning(this, kCaption,
-                             QStringLiteral("プリンタ「%1」で印刷を始められませんでした。").arg(printerInfo.printerName()));
+    PrintOnDefaultPrinter(*this);
 }
 
 void Form1::mnuSaveImage_Click()

@@ -7,7 +7,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev libfluidsynth-dev libsdl2-dev libasound2-dev libfontconfig-dev libxcb1-dev libharfbuzz-dev
-  timgm6mb-soundfont qt6-translations-l10n
+  libcups2-dev timgm6mb-soundfont qt6-translations-l10n
   fonts-aoyagi-kouzan-t fonts-ipaexfont-mincho fonts-ipaexfont-gothic
 )
 # The Debian package: dpkg-shlibdeps works out its library dependencies.
@@ -17,7 +17,8 @@ if [ "${1:-}" = "--package" ]; then
 fi
 if [ "${1:-}" = "--tests" ]; then
   packages+=(libgtest-dev libbenchmark-dev xvfb xauth xdotool xclip poppler-utils pango1.0-tools
-             "${package_tools[@]}" desktop-file-utils appstream lintian openbox x11-utils weston qt6-wayland)
+             "${package_tools[@]}" desktop-file-utils appstream lintian openbox x11-utils weston qt6-wayland
+             cups printer-driver-cups-pdf)
 fi
 
 missing=()

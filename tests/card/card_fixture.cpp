@@ -48,8 +48,7 @@ void CardFixture::SetUp()
 
 void CardFixture::TearDown()
 {
-    // A watcher whose window never came must not catch the next test's.
-    qDeleteAll(ModalWatchers().children());
+    ForgetModalWatchers();
     form.reset();
     random.reset();
     useSequencerDevice(nullptr);
@@ -64,6 +63,11 @@ QStringList CardFixture::Captions() const
 {
     return {form->Label1[0]->text(), form->Label1[1]->text(), form->Label1[2]->text(), form->Label1[3]->text(),
             form->Label5->text()};
+}
+
+void ForgetModalWatchers()
+{
+    qDeleteAll(ModalWatchers().children());
 }
 
 void OnNextModal(std::function<void(QWidget *)> action)
@@ -83,4 +87,11 @@ void OnNextModal(std::function<void(QWidget *)> action)
         run(modal);
     });
     poll->start(20);
+}
+
+void ExpectCentredOn(const QImage &page, const QRectF &card)
+{
+    ASSERT_FALSE(card.isEmpty());
+    EXPECT_NEAR(card.center().x(), page.width() / 2.0, 2.0);
+    EXPECT_NEAR(card.center().y(), page.height() / 2.0, 2.0);
 }

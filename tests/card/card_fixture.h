@@ -5,6 +5,8 @@
 #include "recording_sequencer.h"
 #include "scripted_random.h"
 
+#include <QImage>
+#include <QRectF>
 #include <QStringList>
 #include <gtest/gtest.h>
 #include <memory>
@@ -30,3 +32,10 @@ protected:
 
 // Runs the action on the next modal window that opens (a message box, a dialog).
 void OnNextModal(std::function<void(QWidget *)> action);
+
+// Drops the actions whose window never came, so they cannot catch a later one.
+void ForgetModalWatchers();
+
+// Expects the card's place on a printed page to lie in the page's middle, to
+// two pixels either way.
+void ExpectCentredOn(const QImage &page, const QRectF &card);
