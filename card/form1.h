@@ -52,13 +52,13 @@ public:
     // Where the copy command puts the poem; tests put a failing one in place.
     bool (*clipboardWriter)(const QString &text) = PutOnClipboard;
 
-public slots:
+public Q_SLOTS:
     void Timer1_Timer();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
 
-private slots:
+private Q_SLOTS:
     void Image2_Click();
     void Label1_Click(int index);
     void Image2_MouseDown(int button, int shift, float x, float y);

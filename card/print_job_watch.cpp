@@ -25,5 +25,5 @@ void PrintJobWatch::Look()
     poll_.stop();
     deleteLater();
     if (state == PrintQueue::JobState::Failed)
-        emit Failed(queue_.Name());
+        Q_EMIT Failed(queue_.Name());
 }

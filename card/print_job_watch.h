@@ -16,7 +16,7 @@ class PrintJobWatch : public QObject
 public:
     PrintJobWatch(const PrintQueue &queue, int jobId, QObject *parent);
 
-signals:
+Q_SIGNALS:
     void Failed(const QString &printerName);
 
 private:

@@ -31,7 +31,7 @@ public:
     QLineEdit *Text1 = nullptr;
     QPushButton *Command1 = nullptr;
 
-private slots:
+private Q_SLOTS:
     void Command1_Click();
 
 private:

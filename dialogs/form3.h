@@ -21,7 +21,7 @@ public:
 protected:
     void closeEvent(QCloseEvent *event) override;
 
-private slots:
+private Q_SLOTS:
     void Image1_Click();
 
 private:

@@ -32,7 +32,7 @@ public:
     int16_t tickCount = 0;
     QTimer *Timer1 = nullptr;
 
-public slots:
+public Q_SLOTS:
     void Timer1_Timer();
 
 protected:

@@ -29,7 +29,7 @@ void ControlWidget::mousePressEvent(QMouseEvent *event)
     if (event->button() == Qt::LeftButton)
         leftPressed_ = true;
     const QPointF at = event->position() * kTwipsPerPixel;
-    emit MouseDown(ButtonCode(event->button()), ShiftCode(event->modifiers()), static_cast<float>(at.x()),
+    Q_EMIT MouseDown(ButtonCode(event->button()), ShiftCode(event->modifiers()), static_cast<float>(at.x()),
                    static_cast<float>(at.y()));
 }
 
@@ -39,7 +39,7 @@ void ControlWidget::mouseReleaseEvent(QMouseEvent *event)
         return;
     leftPressed_ = false;
     if (rect().contains(event->position().toPoint()))
-        emit Click();
+        Q_EMIT Click();
 }
 
 void ControlWidget::mouseDoubleClickEvent(QMouseEvent *event)

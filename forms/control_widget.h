@@ -14,7 +14,7 @@ class ControlWidget : public QWidget
 public:
     using QWidget::QWidget;
 
-signals:
+Q_SIGNALS:
     void MouseDown(int button, int shift, float x, float y);
     void Click();
 

@@ -60,7 +60,7 @@ void BM_CpuWhilePlaying(benchmark::State &state)
     FluidSequencer device(engine);
     MciCommandLayer layer(device);
     QTemporaryDir directory;
-    const std::string piece = directory.filePath("piece.mid").toStdString();
+    const std::string piece = directory.filePath(QStringLiteral("piece.mid")).toStdString();
     writeFile(piece, midiMelody(60, 250));  // three or four notes sounding at once, for 11 s
     for (auto _ : state) {
         OpenAndPlay(layer, piece);
@@ -77,7 +77,7 @@ void BM_CpuAfterTheEnd(benchmark::State &state)
     FluidSequencer device(engine);
     MciCommandLayer layer(device);
     QTemporaryDir directory;
-    const std::string piece = directory.filePath("short.mid").toStdString();
+    const std::string piece = directory.filePath(QStringLiteral("short.mid")).toStdString();
     writeFile(piece, midiMelody(2, 100));
     for (auto _ : state) {
         OpenAndPlay(layer, piece);

@@ -153,7 +153,7 @@ class FluidDeviceBadFiles : public FluidDevice, public ::testing::WithParamInter
 
 TEST_P(FluidDeviceBadFiles, OpenFailsAndLeavesNothingOpen)
 {
-    const std::string path = directory_.filePath(GetParam().name).toStdString();
+    const std::string path = directory_.filePath(QString::fromUtf8(GetParam().name)).toStdString();
     if (GetParam().content)
         writeFile(path, std::vector<uint8_t>(GetParam().content, GetParam().content + std::strlen(GetParam().content)));
 
@@ -171,9 +171,9 @@ INSTANTIATE_TEST_SUITE_P(Files, FluidDeviceBadFiles,
 TEST(FluidEngine, NoSoundFontFailsTheOpenWithoutTouchingTheFile)
 {
     QTemporaryDir directory;
-    const std::string dangling = directory.filePath("default-GM.sf2").toStdString();
-    std::filesystem::create_symlink(directory.filePath("gone.sf2").toStdString(), dangling);
-    const std::string piece = directory.filePath("piece.mid").toStdString();
+    const std::string dangling = directory.filePath(QStringLiteral("default-GM.sf2")).toStdString();
+    std::filesystem::create_symlink(directory.filePath(QStringLiteral("gone.sf2")).toStdString(), dangling);
+    const std::string piece = directory.filePath(QStringLiteral("piece.mid")).toStdString();
     writeFile(piece, midiMelody(2, 100));
 
     FluidSynthEngine engine({dangling, "/nonexistent/TimGM6mb.sf2"});

@@ -39,10 +39,10 @@ protected:
     // At most one line, and that one ours.
     static void expectAtMostOneLineOfOurs(const std::string &stderrText)
     {
-        const QStringList lines = QString::fromStdString(stderrText).split('\n', Qt::SkipEmptyParts);
+        const QStringList lines = QString::fromStdString(stderrText).split(u'\n', Qt::SkipEmptyParts);
         EXPECT_LE(lines.size(), 1) << stderrText;
         for (const QString &line : lines)
-            EXPECT_TRUE(line.startsWith("gieicho.sound: ")) << line.toStdString();
+            EXPECT_TRUE(line.startsWith(QLatin1String("gieicho.sound: "))) << line.toStdString();
     }
 
     QTemporaryDir directory_;

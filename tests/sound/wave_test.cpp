@@ -28,7 +28,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(directory_.isValid());
-        tone_ = directory_.filePath("tone.wav").toStdString();
+        tone_ = directory_.filePath(QStringLiteral("tone.wav")).toStdString();
         writeFile(tone_, waveTone(0.3));
     }
 
@@ -78,7 +78,7 @@ class UnplayableWaves : public WaveSound, public ::testing::WithParamInterface<U
 
 TEST_P(UnplayableWaves, LeaveTheSoundThatPlaysAlone)
 {
-    const std::string path = directory_.filePath(GetParam().name).toStdString();
+    const std::string path = directory_.filePath(QString::fromUtf8(GetParam().name)).toStdString();
     if (!GetParam().content.empty())
         writeFile(path, GetParam().content);
     ASSERT_TRUE(player_.start(tone_));
