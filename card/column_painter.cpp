@@ -27,7 +27,7 @@ void PaintColumn(QPainter &painter, const ColumnLayout &layout, const FaceChain 
     int runFace = -1;
     auto flush = [&] {
         if (runFace >= 0)
-            PaintRun(painter, faces.face(runFace).rawFont(), glyphs, positions);
+            PaintRun(painter, faces.Face(runFace).RawFont(), glyphs, positions);
         glyphs.clear();
         positions.clear();
     };
@@ -37,7 +37,7 @@ void PaintColumn(QPainter &painter, const ColumnLayout &layout, const FaceChain 
             painter.save();
             painter.translate(centreX + glyph.turnCentre.x(), glyph.turnCentre.y());
             painter.rotate(90);
-            PaintRun(painter, faces.face(glyph.face).rawFont(), {glyph.glyph},
+            PaintRun(painter, faces.Face(glyph.face).RawFont(), {glyph.glyph},
                      {glyph.origin - glyph.turnCentre});
             painter.restore();
             continue;

@@ -57,7 +57,7 @@ FaceChain::FaceChain(const QRawFont &own)
     faces_.resize(rawFonts_.size());
 }
 
-const HarfBuzzFace &FaceChain::face(int index) const
+const HarfBuzzFace &FaceChain::Face(int index) const
 {
     if (!faces_[index])
         faces_[index] = std::make_unique<HarfBuzzFace>(rawFonts_[index]);

@@ -20,10 +20,10 @@ public:
 
     explicit FaceChain(const QRawFont &own);
 
-    int size() const { return int(rawFonts_.size()); }
+    int Size() const { return int(rawFonts_.size()); }
 
     // Built when first asked for: most columns never need a fallback face.
-    const HarfBuzzFace &face(int index) const;
+    const HarfBuzzFace &Face(int index) const;
 
 private:
     std::vector<QRawFont> rawFonts_;

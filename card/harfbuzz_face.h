@@ -28,7 +28,7 @@ public:
     HarfBuzzFace(const HarfBuzzFace &) = delete;
     HarfBuzzFace &operator=(const HarfBuzzFace &) = delete;
 
-    const QRawFont &rawFont() const { return rawFont_; }
+    const QRawFont &RawFont() const { return rawFont_; }
 
     // Whether the face maps the character to a glyph of its own.
     bool HasGlyph(char32_t c) const;

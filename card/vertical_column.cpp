@@ -26,7 +26,7 @@ void VerticalColumn::setText(const QString &text)
 
 int VerticalColumn::RowHeight() const
 {
-    return qRound(Typesetter().faces().face(0).RowPitch());
+    return qRound(Typesetter().Faces().Face(0).RowPitch());
 }
 
 const ColumnLayout &VerticalColumn::Layout() const
@@ -66,6 +66,6 @@ void VerticalColumn::Draw(QPainter &painter) const
     painter.setClipRect(rect(), Qt::IntersectClip);
     painter.setPen(palette().color(QPalette::WindowText));
     painter.setRenderHint(QPainter::TextAntialiasing);
-    PaintColumn(painter, layout, Typesetter().faces(), width() / 2.0);
+    PaintColumn(painter, layout, Typesetter().Faces(), width() / 2.0);
     painter.restore();
 }

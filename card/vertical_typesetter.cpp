@@ -25,13 +25,13 @@ bool Visible(const HarfBuzzFace::VerticalGlyph &glyph)
 // something is there.
 Choice ChooseFace(const FaceChain &faces, char32_t c)
 {
-    const HarfBuzzFace &own = faces.face(0);
+    const HarfBuzzFace &own = faces.Face(0);
     const HarfBuzzFace::VerticalGlyph ownGlyph = own.ShapeVertical(c);
     if (own.HasGlyph(c) && Visible(ownGlyph))
         return {0, ownGlyph};
     std::optional<Choice> firstVisible;
-    for (int i = 1; i < faces.size(); ++i) {
-        const HarfBuzzFace &face = faces.face(i);
+    for (int i = 1; i < faces.Size(); ++i) {
+        const HarfBuzzFace &face = faces.Face(i);
         if (!face.HasGlyph(c))
             continue;
         const HarfBuzzFace::VerticalGlyph glyph = face.ShapeVertical(c);
@@ -74,7 +74,7 @@ void VerticalTypesetter::Update(ColumnLayout &layout, const QString &text) const
 void VerticalTypesetter::Append(ColumnLayout &layout, char32_t c) const
 {
     const qreal top = layout.bottom;
-    const qreal pitch = faces_->face(0).RowPitch();
+    const qreal pitch = faces_->Face(0).RowPitch();
     if (c == U' ') {
         layout.rows.push_back({top, pitch / 2});
         layout.bottom += pitch / 2;
@@ -92,7 +92,7 @@ void VerticalTypesetter::Append(ColumnLayout &layout, char32_t c) const
     if (c == U'｜')
         c = U'ー';
     Choice choice = ChooseFace(*faces_, c);
-    const HarfBuzzFace &face = faces_->face(choice.face);
+    const HarfBuzzFace &face = faces_->Face(choice.face);
     HarfBuzzFace::VerticalGlyph &glyph = choice.glyph;
     ColumnGlyph placed;
     if (!glyph.verticalForm && HasVerticalForm(c)) {

@@ -16,7 +16,7 @@ class VerticalTypesetter
 public:
     explicit VerticalTypesetter(std::shared_ptr<const FaceChain> faces);
 
-    const FaceChain &faces() const { return *faces_; }
+    const FaceChain &Faces() const { return *faces_; }
 
     // Sets `text` as the layout's text: when it only adds characters to the
     // end, only those are shaped.

@@ -21,16 +21,16 @@ TobiDeMo::TobiDeMo(QWidget *parent)
     setPalette(black);
 
     // Created from the bottom of the stack up: each later box is drawn over the ones before.
-    Image4 = new PictureBox(this);
-    Image4->setPicture(PictureVariants::Load(QStringLiteral(":/emblem_whole.bmp"), devicePixelRatioF()));
-    Image5 = new PictureBox(this);
-    Image5->setPicture(PictureVariants::Load(QStringLiteral(":/emblem_open.bmp"), devicePixelRatioF()));
-    Image2 = new PictureBox(this, true);
-    Image2->setPicture(PictureVariants::Load(QStringLiteral(":/wordmark.bmp"), devicePixelRatioF()));
-    Image3 = new PictureBox(this);
-    Image3->setPicture(PictureVariants::Load(QStringLiteral(":/emblem_small.bmp"), devicePixelRatioF()));
-    for (QWidget *box : {static_cast<QWidget *>(Image2), static_cast<QWidget *>(Image3),
-                         static_cast<QWidget *>(Image4), static_cast<QWidget *>(Image5)})
+    image4_ = new PictureBox(this);
+    image4_->setPicture(PictureVariants::Load(QStringLiteral(":/emblem_whole.bmp"), devicePixelRatioF()));
+    image5_ = new PictureBox(this);
+    image5_->setPicture(PictureVariants::Load(QStringLiteral(":/emblem_open.bmp"), devicePixelRatioF()));
+    image2_ = new PictureBox(this, true);
+    image2_->setPicture(PictureVariants::Load(QStringLiteral(":/wordmark.bmp"), devicePixelRatioF()));
+    image3_ = new PictureBox(this);
+    image3_->setPicture(PictureVariants::Load(QStringLiteral(":/emblem_small.bmp"), devicePixelRatioF()));
+    for (QWidget *box : {static_cast<QWidget *>(image2_), static_cast<QWidget *>(image3_),
+                         static_cast<QWidget *>(image4_), static_cast<QWidget *>(image5_)})
         box->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     Timer1 = new QTimer(this);
@@ -104,7 +104,7 @@ void TobiDeMo::Timer1_Timer()
 void TobiDeMo::PlaceImages()
 {
     const std::pair<PictureBox *, const TwipBox *> boxes[] = {
-        {Image2, &Image2Box}, {Image3, &Image3Box}, {Image4, &Image4Box}, {Image5, &Image5Box}};
+        {image2_, &Image2Box}, {image3_, &Image3Box}, {image4_, &Image4Box}, {image5_, &Image5Box}};
     for (const auto &[widget, box] : boxes) {
         widget->setGeometry(TwipsRect(box->left, box->top, box->width, box->height));
         widget->setVisible(box->visible);

@@ -2,7 +2,7 @@
 
 #include <QFile>
 
-QByteArray toAnsiCodePage(const QString &text)
+QByteArray ToAnsiCodePage(const QString &text)
 {
     return QFile::encodeName(text);
 }

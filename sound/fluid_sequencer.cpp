@@ -24,27 +24,27 @@ using namespace std::chrono_literals;
 // few times a second; that costs nothing measurable.
 constexpr auto kEndPollInterval = 250ms;
 
-OnceOnlyWarning &musicWarning()
+OnceOnlyWarning &MusicWarning()
 {
     static OnceOnlyWarning warning;
     return warning;
 }
 
-uint32_t readMidiFile(const std::string &fileName, std::vector<char> &bytes)
+uint32_t ReadMidiFile(const std::string &fileName, std::vector<char> &bytes)
 {
     std::error_code error;
     if (!std::filesystem::is_regular_file(fileName, error)) {
-        musicWarning().report("no music: cannot find " + fileName);
+        MusicWarning().Report("no music: cannot find " + fileName);
         return MCIERR_FILE_NOT_FOUND;
     }
     std::ifstream in(fileName, std::ios::binary);
     if (!in) {
-        musicWarning().report("no music: cannot read " + fileName);
+        MusicWarning().Report("no music: cannot read " + fileName);
         return MCIERR_FILE_READ;
     }
     bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     if (bytes.size() < 14 || std::string_view(bytes.data(), 4) != "MThd") {
-        musicWarning().report("no music: not a MIDI file: " + fileName);
+        MusicWarning().Report("no music: not a MIDI file: " + fileName);
         return MCIERR_INVALID_FILE;
     }
     return MCI_OK;
@@ -68,32 +68,32 @@ FluidSequencer::FluidSequencer(FluidSynthEngine &engine)
 
 FluidSequencer::~FluidSequencer()
 {
-    close();
+    Close();
 }
 
-uint32_t FluidSequencer::open(const std::string &fileName)
+uint32_t FluidSequencer::Open(const std::string &fileName)
 {
     std::vector<char> bytes;
-    if (const uint32_t error = readMidiFile(fileName, bytes); error != MCI_OK)
+    if (const uint32_t error = ReadMidiFile(fileName, bytes); error != MCI_OK)
         return error;
-    if (!engine_.load()) {
-        musicWarning().report("no music: " + engine_.problem());
+    if (!engine_.Load()) {
+        MusicWarning().Report("no music: " + engine_.Problem());
         return MCIERR_CANNOT_LOAD_DRIVER;
     }
     if (retiring_.joinable())
         retiring_.join();
 
-    fluid_player_t *player = new_fluid_player(engine_.synth());
+    fluid_player_t *player = new_fluid_player(engine_.Synth());
     if (!player || fluid_player_add_mem(player, bytes.data(), bytes.size()) != FLUID_OK) {
         if (player)
             delete_fluid_player(player);
         return MCIERR_INVALID_FILE;
     }
-    const SdlAudioStart &audio = startSdlAudio();
-    fluid_audio_driver_t *output = audio.ok ? new_fluid_audio_driver(engine_.settings(), engine_.synth()) : nullptr;
+    const SdlAudioStart &audio = StartSdlAudio();
+    fluid_audio_driver_t *output = audio.ok ? new_fluid_audio_driver(engine_.Settings(), engine_.Synth()) : nullptr;
     if (!output) {
         delete_fluid_player(player);
-        musicWarning().report("no music: no audio output: " + (audio.ok ? std::string(SDL_GetError()) : audio.problem));
+        MusicWarning().Report("no music: no audio output: " + (audio.ok ? std::string(SDL_GetError()) : audio.problem));
         return MCIERR_SEQ_NOMIDIPRESENT;
     }
     ++liveOutputs_;
@@ -103,39 +103,39 @@ uint32_t FluidSequencer::open(const std::string &fileName)
     return MCI_OK;
 }
 
-uint32_t FluidSequencer::play()
+uint32_t FluidSequencer::Play()
 {
     // Like a sequencer at the end of its piece, play after the end does nothing.
     if (fluid_player_get_status(piece_->player) != FLUID_PLAYER_READY)
         return MCI_OK;
     fluid_player_play(piece_->player);
-    piece_->endWatcher = std::jthread([this, piece = piece_.get()](std::stop_token stop) { watchForEnd(*piece, stop); });
+    piece_->endWatcher = std::jthread([this, piece = piece_.get()](std::stop_token stop) { WatchForEnd(*piece, stop); });
     return MCI_OK;
 }
 
-SequencerMode FluidSequencer::mode()
+SequencerMode FluidSequencer::Mode()
 {
-    return isPieceStillPlaying(piece_->player) ? SequencerMode::Playing : SequencerMode::Stopped;
+    return IsPieceStillPlaying(piece_->player) ? SequencerMode::Playing : SequencerMode::Stopped;
 }
 
-void FluidSequencer::close()
+void FluidSequencer::Close()
 {
     if (!piece_)
         return;
     // The piece falls silent now; letting its output go, which waits for
     // the sound server, happens off this thread.
     fluid_player_stop(piece_->player);
-    fluid_synth_all_sounds_off(engine_.synth(), -1);
+    fluid_synth_all_sounds_off(engine_.Synth(), -1);
     ++liveOutputs_;  // until the retiring thread is done with the synth
-    retiring_ = std::jthread([this, piece = std::move(piece_)]() mutable { retire(std::move(piece)); });
+    retiring_ = std::jthread([this, piece = std::move(piece_)]() mutable { Retire(std::move(piece)); });
 }
 
-bool FluidSequencer::isOutputRunning() const
+bool FluidSequencer::IsOutputRunning() const
 {
     return liveOutputs_ > 0;
 }
 
-void FluidSequencer::watchForEnd(Piece &piece, std::stop_token stop)
+void FluidSequencer::WatchForEnd(Piece &piece, std::stop_token stop)
 {
     std::unique_lock lock(piece.outputMutex);
     while (fluid_player_get_status(piece.player) != FLUID_PLAYER_DONE) {
@@ -146,10 +146,10 @@ void FluidSequencer::watchForEnd(Piece &piece, std::stop_token stop)
     lock.unlock();
     // The player itself plays on about three seconds past the last event,
     // so the last notes have died away by now.
-    releaseOutput(piece);
+    ReleaseOutput(piece);
 }
 
-void FluidSequencer::releaseOutput(Piece &piece)
+void FluidSequencer::ReleaseOutput(Piece &piece)
 {
     std::lock_guard lock(piece.outputMutex);
     if (!piece.output)
@@ -159,15 +159,15 @@ void FluidSequencer::releaseOutput(Piece &piece)
     --liveOutputs_;
 }
 
-void FluidSequencer::retire(std::unique_ptr<Piece> piece)
+void FluidSequencer::Retire(std::unique_ptr<Piece> piece)
 {
     piece->endWatcher = std::jthread();
-    releaseOutput(*piece);
+    ReleaseOutput(*piece);
     // With the output gone no thread renders, so the player can go safely
     // and the synth is left silent for the next piece. The reset alone
     // leaves sounding notes ringing, so the sounds are cut after it.
     delete_fluid_player(piece->player);
-    fluid_synth_system_reset(engine_.synth());
-    fluid_synth_all_sounds_off(engine_.synth(), -1);
+    fluid_synth_system_reset(engine_.Synth());
+    fluid_synth_all_sounds_off(engine_.Synth(), -1);
     --liveOutputs_;
 }

@@ -25,21 +25,21 @@ public:
     FluidSequencer(const FluidSequencer &) = delete;
     FluidSequencer &operator=(const FluidSequencer &) = delete;
 
-    uint32_t open(const std::string &fileName) override;
-    uint32_t play() override;
-    SequencerMode mode() override;
-    void close() override;
+    uint32_t Open(const std::string &fileName) override;
+    uint32_t Play() override;
+    SequencerMode Mode() override;
+    void Close() override;
 
     // Whether any audio output of this device still exists or is being let
     // go; once false, nothing but the caller touches the synth.
-    bool isOutputRunning() const;
+    bool IsOutputRunning() const;
 
 private:
     struct Piece;
 
-    void watchForEnd(Piece &piece, std::stop_token stop);
-    void releaseOutput(Piece &piece);
-    void retire(std::unique_ptr<Piece> piece);
+    void WatchForEnd(Piece &piece, std::stop_token stop);
+    void ReleaseOutput(Piece &piece);
+    void Retire(std::unique_ptr<Piece> piece);
 
     FluidSynthEngine &engine_;
     std::atomic<int> liveOutputs_{0};

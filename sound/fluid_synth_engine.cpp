@@ -8,7 +8,7 @@ namespace {
 
 // FluidSynth writes its messages to the terminal by default; this program
 // keeps quiet and says what matters in its own one line.
-void silenceFluidSynth()
+void SilenceFluidSynth()
 {
     for (int level = FLUID_PANIC; level <= FLUID_DBG; ++level)
         fluid_set_log_function(level, nullptr, nullptr);
@@ -29,14 +29,14 @@ FluidSynthEngine::~FluidSynthEngine()
         delete_fluid_settings(settings_);
 }
 
-bool FluidSynthEngine::load()
+bool FluidSynthEngine::Load()
 {
     if (tried_)
         return synth_ != nullptr;
     tried_ = true;
-    silenceFluidSynth();
+    SilenceFluidSynth();
 
-    const std::string soundFont = findSoundFont(soundFontCandidates_);
+    const std::string soundFont = FindSoundFont(soundFontCandidates_);
     if (soundFont.empty()) {
         problem_ = "no General MIDI soundfont found in /usr/share/sounds/sf2";
         return false;

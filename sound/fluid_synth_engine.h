@@ -17,12 +17,12 @@ public:
 
     // Creates the synth and loads the first soundfont found. Only the first
     // call does the work; its outcome holds for the rest of the run.
-    bool load();
+    bool Load();
     // Why load() failed, for the one diagnostic line.
-    const std::string &problem() const { return problem_; }
+    const std::string &Problem() const { return problem_; }
 
-    fluid_settings_t *settings() const { return settings_; }
-    fluid_synth_t *synth() const { return synth_; }
+    fluid_settings_t *Settings() const { return settings_; }
+    fluid_synth_t *Synth() const { return synth_; }
 
 private:
     std::vector<std::string> soundFontCandidates_;

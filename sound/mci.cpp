@@ -14,7 +14,7 @@ struct CommandEndpoint {
     std::unique_ptr<SequencerDevice> device;
     std::unique_ptr<MciCommandLayer> layer;
 
-    void use(std::unique_ptr<SequencerDevice> newDevice)
+    void Use(std::unique_ptr<SequencerDevice> newDevice)
     {
         layer.reset();
         device = std::move(newDevice);
@@ -22,18 +22,18 @@ struct CommandEndpoint {
     }
 };
 
-FluidSynthEngine &runEngine()
+FluidSynthEngine &RunEngine()
 {
-    static FluidSynthEngine engine(standardSoundFonts());
+    static FluidSynthEngine engine(StandardSoundFonts());
     return engine;
 }
 
-CommandEndpoint &endpoint()
+CommandEndpoint &Endpoint()
 {
     // The engine is made first, so it outlives the device that plays on it.
     static CommandEndpoint commands = [] {
         CommandEndpoint fresh;
-        fresh.use(std::make_unique<FluidSequencer>(runEngine()));
+        fresh.Use(std::make_unique<FluidSequencer>(RunEngine()));
         return fresh;
     }();
     return commands;
@@ -43,14 +43,14 @@ CommandEndpoint &endpoint()
 
 uint32_t mciSendStringA(const char *command, char *reply, unsigned replyLength, void *)
 {
-    return endpoint().layer->send(command, reply, replyLength);
+    return Endpoint().layer->Send(command, reply, replyLength);
 }
 
 bool mciGetErrorStringA(uint32_t code, char *text, unsigned length)
 {
     if (!text || length == 0)
         return false;
-    const char *message = mciErrorText(code);
+    const char *message = MciErrorText(code);
     if (!message) {
         text[0] = '\0';
         return false;
@@ -61,7 +61,7 @@ bool mciGetErrorStringA(uint32_t code, char *text, unsigned length)
     return true;
 }
 
-void useSequencerDevice(std::unique_ptr<SequencerDevice> device)
+void UseSequencerDevice(std::unique_ptr<SequencerDevice> device)
 {
-    endpoint().use(std::move(device));
+    Endpoint().Use(std::move(device));
 }

@@ -21,4 +21,4 @@ bool mciGetErrorStringA(uint32_t code, char *text, unsigned length);
 
 // Puts another device under the command layer in place of FluidSynth (tests
 // put a recording one there). The device before is destroyed, its piece with it.
-void useSequencerDevice(std::unique_ptr<SequencerDevice> device);
+void UseSequencerDevice(std::unique_ptr<SequencerDevice> device);

@@ -8,7 +8,7 @@
 
 namespace {
 
-const char *modeWord(SequencerMode mode)
+const char *ModeWord(SequencerMode mode)
 {
     switch (mode) {
     case SequencerMode::Playing:
@@ -21,16 +21,16 @@ const char *modeWord(SequencerMode mode)
     return "not ready";
 }
 
-bool endsWith(const std::string &text, std::string_view suffix)
+bool EndsWith(const std::string &text, std::string_view suffix)
 {
     return text.size() >= suffix.size() && text.compare(text.size() - suffix.size(), suffix.size(), suffix) == 0;
 }
 
 // With no type given, the device is chosen by the file's extension.
-bool isMidiFileName(const std::string &file)
+bool IsMidiFileName(const std::string &file)
 {
-    const std::string lower = lowerAscii(file);
-    return endsWith(lower, ".mid") || endsWith(lower, ".midi") || endsWith(lower, ".rmi");
+    const std::string lower = LowerAscii(file);
+    return EndsWith(lower, ".mid") || EndsWith(lower, ".midi") || EndsWith(lower, ".rmi");
 }
 
 } // namespace
@@ -40,51 +40,51 @@ MciCommandLayer::MciCommandLayer(SequencerDevice &device)
 {
 }
 
-uint32_t MciCommandLayer::send(const char *command, char *reply, unsigned replyLength)
+uint32_t MciCommandLayer::Send(const char *command, char *reply, unsigned replyLength)
 {
     if (reply && replyLength > 0)
         reply[0] = '\0';
     if (!command)
         return MCIERR_MISSING_COMMAND_STRING;
 
-    const MciParseResult parsed = parseMciCommand(command);
+    const MciParseResult parsed = ParseMciCommand(command);
     if (parsed.error != MCI_OK)
         return parsed.error;
     const MciCommand &c = parsed.command;
     if (c.verb == MciVerb::Open)
-        return open(c.target, c.type, c.alias);
+        return Open(c.target, c.type, c.alias);
 
-    if (openAlias_ != lowerAscii(c.target))
+    if (openAlias_ != LowerAscii(c.target))
         return MCIERR_INVALID_DEVICE_NAME;
     if (c.verb == MciVerb::Play)
-        return device_.play();
+        return device_.Play();
     if (c.verb == MciVerb::Status)
-        return writeReply(modeWord(device_.mode()), reply, replyLength);
-    device_.close();
+        return WriteReply(ModeWord(device_.Mode()), reply, replyLength);
+    device_.Close();
     openAlias_.reset();
     return MCI_OK;
 }
 
-uint32_t MciCommandLayer::open(const std::string &file, const std::string &type, const std::string &alias)
+uint32_t MciCommandLayer::Open(const std::string &file, const std::string &type, const std::string &alias)
 {
-    if (type.empty() && !isMidiFileName(file))
+    if (type.empty() && !IsMidiFileName(file))
         return MCIERR_EXTENSION_NOT_FOUND;
-    if (!type.empty() && lowerAscii(type) != "sequencer")
+    if (!type.empty() && LowerAscii(type) != "sequencer")
         return MCIERR_INVALID_DEVICE_NAME;
     // Without an alias the device goes by the file's name, as the platform does.
-    const std::string name = lowerAscii(alias.empty() ? file : alias);
+    const std::string name = LowerAscii(alias.empty() ? file : alias);
     if (name == openAlias_)
         return MCIERR_DUPLICATE_ALIAS;
     if (openAlias_)
         return MCIERR_SEQ_PORT_INUSE;
 
-    const uint32_t error = device_.open(file);
+    const uint32_t error = device_.Open(file);
     if (error == MCI_OK)
         openAlias_ = name;
     return error;
 }
 
-uint32_t MciCommandLayer::writeReply(const char *text, char *reply, unsigned replyLength)
+uint32_t MciCommandLayer::WriteReply(const char *text, char *reply, unsigned replyLength)
 {
     if (!reply || replyLength == 0)
         return MCIERR_PARAM_OVERFLOW;

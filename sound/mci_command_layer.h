@@ -16,11 +16,11 @@ public:
     // Carries out one command string (ANSI code page). The reply, if the
     // buffer has room for anything, is always null-terminated; a reply cut
     // short returns MCIERR_PARAM_OVERFLOW. Returns 0 or an MciError.
-    uint32_t send(const char *command, char *reply, unsigned replyLength);
+    uint32_t Send(const char *command, char *reply, unsigned replyLength);
 
 private:
-    uint32_t open(const std::string &file, const std::string &type, const std::string &alias);
-    uint32_t writeReply(const char *text, char *reply, unsigned replyLength);
+    uint32_t Open(const std::string &file, const std::string &type, const std::string &alias);
+    uint32_t WriteReply(const char *text, char *reply, unsigned replyLength);
 
     SequencerDevice &device_;
     // The lower-cased alias of the open piece; none while nothing is open.

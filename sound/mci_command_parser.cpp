@@ -11,16 +11,16 @@ struct Token {
     bool quoted = false;
 };
 
-bool isBlank(char c)
+bool IsBlank(char c)
 {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n';
 }
 
-uint32_t splitTokens(std::string_view text, std::vector<Token> &tokens)
+uint32_t SplitTokens(std::string_view text, std::vector<Token> &tokens)
 {
     size_t i = 0;
     while (i < text.size()) {
-        if (isBlank(text[i])) {
+        if (IsBlank(text[i])) {
             ++i;
             continue;
         }
@@ -29,14 +29,14 @@ uint32_t splitTokens(std::string_view text, std::vector<Token> &tokens)
             const size_t close = text.find('"', i + 1);
             if (close == std::string_view::npos)
                 return MCIERR_NO_CLOSING_QUOTE;
-            if (close + 1 < text.size() && !isBlank(text[close + 1]))
+            if (close + 1 < text.size() && !IsBlank(text[close + 1]))
                 return MCIERR_EXTRA_CHARACTERS;
             token.text = std::string(text.substr(i + 1, close - i - 1));
             token.quoted = true;
             i = close + 1;
         } else {
             const size_t start = i;
-            while (i < text.size() && !isBlank(text[i])) {
+            while (i < text.size() && !IsBlank(text[i])) {
                 if (text[i] == '"')
                     return MCIERR_EXTRA_CHARACTERS;
                 ++i;
@@ -48,18 +48,18 @@ uint32_t splitTokens(std::string_view text, std::vector<Token> &tokens)
     return MCI_OK;
 }
 
-bool isKeyword(const Token &token, std::string_view keyword)
+bool IsKeyword(const Token &token, std::string_view keyword)
 {
-    return !token.quoted && lowerAscii(token.text) == keyword;
+    return !token.quoted && LowerAscii(token.text) == keyword;
 }
 
-uint32_t parseOpenFlags(const std::vector<Token> &tokens, MciCommand &command)
+uint32_t ParseOpenFlags(const std::vector<Token> &tokens, MciCommand &command)
 {
     bool haveType = false;
     bool haveAlias = false;
     for (size_t i = 2; i < tokens.size(); i += 2) {
-        const bool isType = isKeyword(tokens[i], "type");
-        if (!isType && !isKeyword(tokens[i], "alias"))
+        const bool isType = IsKeyword(tokens[i], "type");
+        if (!isType && !IsKeyword(tokens[i], "alias"))
             return MCIERR_UNRECOGNIZED_KEYWORD;
         bool &seen = isType ? haveType : haveAlias;
         if (seen)
@@ -74,7 +74,7 @@ uint32_t parseOpenFlags(const std::vector<Token> &tokens, MciCommand &command)
 
 } // namespace
 
-std::string lowerAscii(std::string_view text)
+std::string LowerAscii(std::string_view text)
 {
     std::string lower(text);
     for (char &c : lower) {
@@ -84,11 +84,11 @@ std::string lowerAscii(std::string_view text)
     return lower;
 }
 
-MciParseResult parseMciCommand(std::string_view text)
+MciParseResult ParseMciCommand(std::string_view text)
 {
     MciParseResult result;
     std::vector<Token> tokens;
-    result.error = splitTokens(text, tokens);
+    result.error = SplitTokens(text, tokens);
     if (result.error != MCI_OK)
         return result;
     if (tokens.empty()) {
@@ -97,7 +97,7 @@ MciParseResult parseMciCommand(std::string_view text)
     }
 
     MciCommand &command = result.command;
-    const std::string verb = tokens[0].quoted ? std::string() : lowerAscii(tokens[0].text);
+    const std::string verb = tokens[0].quoted ? std::string() : LowerAscii(tokens[0].text);
     size_t expectedTokens = 2;
     if (verb == "open")
         command.verb = MciVerb::Open;
@@ -120,10 +120,10 @@ MciParseResult parseMciCommand(std::string_view text)
     command.target = tokens[1].text;
 
     if (command.verb == MciVerb::Open) {
-        result.error = parseOpenFlags(tokens, command);
+        result.error = ParseOpenFlags(tokens, command);
     } else if (tokens.size() > expectedTokens) {
         result.error = MCIERR_UNRECOGNIZED_KEYWORD;
-    } else if (command.verb == MciVerb::Status && !isKeyword(tokens[2], "mode")) {
+    } else if (command.verb == MciVerb::Status && !IsKeyword(tokens[2], "mode")) {
         result.error = MCIERR_UNRECOGNIZED_KEYWORD;
     }
     return result;

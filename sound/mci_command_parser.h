@@ -26,7 +26,7 @@ struct MciParseResult {
 // Parses "open <file> [type <t>] [alias <a>]", "play <d>", "close <d>" and
 // "status <d> mode". A double-quoted word may hold blanks and ends at the next
 // quote, so a path with a quote of its own fails instead of running on.
-MciParseResult parseMciCommand(std::string_view text);
+MciParseResult ParseMciCommand(std::string_view text);
 
 // ASCII lower case, the way command words and device names are compared.
-std::string lowerAscii(std::string_view text);
+std::string LowerAscii(std::string_view text);

@@ -1,6 +1,6 @@
 #include "sound/mci_error.h"
 
-const char *mciErrorText(uint32_t code)
+const char *MciErrorText(uint32_t code)
 {
     switch (code) {
     case MCI_OK:

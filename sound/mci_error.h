@@ -28,4 +28,4 @@ enum MciError : uint32_t {
 };
 
 // The text that belongs to an error code, or nullptr for a code that has none.
-const char *mciErrorText(uint32_t code);
+const char *MciErrorText(uint32_t code);

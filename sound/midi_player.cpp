@@ -14,7 +14,7 @@ constexpr unsigned kReplyLength = 512;
 constexpr unsigned kErrorTextLength = 1024;
 
 // Failures are looked up as the platform's text and not shown to anyone.
-void dropError(uint32_t code)
+void DropError(uint32_t code)
 {
     char text[kErrorTextLength];
     mciGetErrorStringA(code, text, kErrorTextLength);
@@ -26,20 +26,20 @@ void PlayMidi(const QString &fileName)
 {
     // One separator is added whatever the directory ends in.
     const QString path = QDir::toNativeSeparators(QDir::currentPath()) + QDir::separator() + fileName;
-    const QByteArray quotedPath = '"' + toAnsiCodePage(path) + '"';
+    const QByteArray quotedPath = '"' + ToAnsiCodePage(path) + '"';
     StopMidi();
 
     char reply[kReplyLength];
     const QByteArray open = "open " + quotedPath + " type sequencer alias Midi";
-    dropError(mciSendStringA(open.constData(), reply, kReplyLength, nullptr));
+    DropError(mciSendStringA(open.constData(), reply, kReplyLength, nullptr));
     // Sent whatever the open gave; after a failed open it fails as well.
-    dropError(mciSendStringA("play Midi", reply, kReplyLength, nullptr));
+    DropError(mciSendStringA("play Midi", reply, kReplyLength, nullptr));
 }
 
 void StopMidi()
 {
     char reply[1];
-    dropError(mciSendStringA("close Midi", reply, 1, nullptr));
+    DropError(mciSendStringA("close Midi", reply, 1, nullptr));
 }
 
 bool IsMidiPlaying()

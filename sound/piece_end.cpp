@@ -2,7 +2,7 @@
 
 #include <fluidsynth.h>
 
-bool isPieceStillPlaying(fluid_player_t *player)
+bool IsPieceStillPlaying(fluid_player_t *player)
 {
     if (fluid_player_get_status(player) != FLUID_PLAYER_PLAYING)
         return false;

@@ -7,13 +7,13 @@ namespace {
 
 // The ALSA library prints its own complaints when there is no sound card;
 // a silent run must not, so they are dropped.
-void dropAlsaMessage(const char *, int, const char *, int, const char *, ...)
+void DropAlsaMessage(const char *, int, const char *, int, const char *, ...)
 {
 }
 
-SdlAudioStart start()
+SdlAudioStart Start()
 {
-    snd_lib_error_set_handler(dropAlsaMessage);
+    snd_lib_error_set_handler(DropAlsaMessage);
     // Ctrl+C and termination belong to the window toolkit, not to SDL.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "戯詠帖");
@@ -26,8 +26,8 @@ SdlAudioStart start()
 
 } // namespace
 
-const SdlAudioStart &startSdlAudio()
+const SdlAudioStart &StartSdlAudio()
 {
-    static const SdlAudioStart started = start();
+    static const SdlAudioStart started = Start();
     return started;
 }

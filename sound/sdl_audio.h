@@ -9,4 +9,4 @@ struct SdlAudioStart {
 
 // Brings up SDL's audio subsystem once per run, for the wave sound and for
 // FluidSynth's output alike, and keeps it until the program ends.
-const SdlAudioStart &startSdlAudio();
+const SdlAudioStart &StartSdlAudio();

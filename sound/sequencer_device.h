@@ -15,10 +15,10 @@ public:
 
     // Opens the file (a local file name) as the current piece, ready to play
     // from its start. Returns 0 or an MciError; nothing is open after an error.
-    virtual uint32_t open(const std::string &fileName) = 0;
+    virtual uint32_t Open(const std::string &fileName) = 0;
     // Starts the piece and returns at once. 0 or an MciError.
-    virtual uint32_t play() = 0;
-    virtual SequencerMode mode() = 0;
+    virtual uint32_t Play() = 0;
+    virtual SequencerMode Mode() = 0;
     // Stops the piece at once and releases it.
-    virtual void close() = 0;
+    virtual void Close() = 0;
 };

@@ -4,7 +4,7 @@
 
 namespace {
 
-WavePlayer &runWavePlayer()
+WavePlayer &RunWavePlayer()
 {
     static WavePlayer player;
     return player;
@@ -15,8 +15,8 @@ WavePlayer &runWavePlayer()
 bool sndPlaySoundA(const char *fileName, unsigned)
 {
     if (!fileName) {
-        runWavePlayer().stop();
+        RunWavePlayer().Stop();
         return true;
     }
-    return runWavePlayer().start(fileName);
+    return RunWavePlayer().Start(fileName);
 }

@@ -2,7 +2,7 @@
 
 Q_LOGGING_CATEGORY(lcSound, "gieicho.sound")
 
-void OnceOnlyWarning::report(std::string_view message)
+void OnceOnlyWarning::Report(std::string_view message)
 {
     if (written_.exchange(true))
         return;

@@ -14,7 +14,7 @@ Q_DECLARE_LOGGING_CATEGORY(lcSound)
 // wrong, and never again in the run.
 class OnceOnlyWarning {
 public:
-    void report(std::string_view message);
+    void Report(std::string_view message);
 
 private:
     std::atomic<bool> written_{false};

@@ -3,13 +3,13 @@
 #include <filesystem>
 #include <unistd.h>
 
-std::vector<std::string> standardSoundFonts()
+std::vector<std::string> StandardSoundFonts()
 {
     return {"/usr/share/sounds/sf2/default-GM.sf2", "/usr/share/sounds/sf2/TimGM6mb.sf2",
             "/usr/share/sounds/sf2/FluidR3_GM.sf2"};
 }
 
-std::string findSoundFont(const std::vector<std::string> &candidates)
+std::string FindSoundFont(const std::vector<std::string> &candidates)
 {
     for (const std::string &candidate : candidates) {
         std::error_code error;

@@ -18,7 +18,7 @@ constexpr auto kDrainPollInterval = 100ms;
 // the picture it belongs to.
 constexpr Uint16 kPeriodFrames = 1024;
 
-OnceOnlyWarning &waveWarning()
+OnceOnlyWarning &WaveWarning()
 {
     static OnceOnlyWarning warning;
     return warning;
@@ -28,36 +28,36 @@ OnceOnlyWarning &waveWarning()
 
 WavePlayer::~WavePlayer()
 {
-    stop();
+    Stop();
 }
 
-bool WavePlayer::start(const std::string &fileName)
+bool WavePlayer::Start(const std::string &fileName)
 {
     std::error_code error;
     if (!std::filesystem::is_regular_file(fileName, error)) {
-        waveWarning().report("no wave sound: cannot find " + fileName);
+        WaveWarning().Report("no wave sound: cannot find " + fileName);
         return false;
     }
-    const SdlAudioStart &audio = startSdlAudio();
+    const SdlAudioStart &audio = StartSdlAudio();
     if (!audio.ok) {
-        waveWarning().report("no wave sound: no audio output: " + audio.problem);
+        WaveWarning().Report("no wave sound: no audio output: " + audio.problem);
         return false;
     }
     SDL_AudioSpec format;
     Uint8 *samples = nullptr;
     Uint32 length = 0;
     if (!SDL_LoadWAV(fileName.c_str(), &format, &samples, &length)) {
-        waveWarning().report("no wave sound: cannot read " + fileName + ": " + SDL_GetError());
+        WaveWarning().Report("no wave sound: cannot read " + fileName + ": " + SDL_GetError());
         return false;
     }
     format.samples = kPeriodFrames;
     format.callback = nullptr;
 
-    stop();
+    Stop();
     const SDL_AudioDeviceID device = SDL_OpenAudioDevice(nullptr, 0, &format, nullptr, 0);
     if (device == 0) {
         SDL_FreeWAV(samples);
-        waveWarning().report(std::string("no wave sound: no audio output: ") + SDL_GetError());
+        WaveWarning().Report(std::string("no wave sound: no audio output: ") + SDL_GetError());
         return false;
     }
     SDL_QueueAudio(device, samples, length);
@@ -67,11 +67,11 @@ bool WavePlayer::start(const std::string &fileName)
     std::lock_guard lock(mutex_);
     device_ = device;
     const unsigned bufferMilliseconds = 1000u * kPeriodFrames / unsigned(format.freq) + 1;
-    closer_ = std::jthread([this, bufferMilliseconds](std::stop_token stop) { closeAfterEnd(stop, bufferMilliseconds); });
+    closer_ = std::jthread([this, bufferMilliseconds](std::stop_token stop) { CloseAfterEnd(stop, bufferMilliseconds); });
     return true;
 }
 
-void WavePlayer::stop()
+void WavePlayer::Stop()
 {
     closer_ = std::jthread();
     std::lock_guard lock(mutex_);
@@ -80,13 +80,13 @@ void WavePlayer::stop()
     device_ = 0;
 }
 
-bool WavePlayer::isSounding()
+bool WavePlayer::IsSounding()
 {
     std::lock_guard lock(mutex_);
     return device_ != 0;
 }
 
-void WavePlayer::closeAfterEnd(std::stop_token stop, unsigned bufferMilliseconds)
+void WavePlayer::CloseAfterEnd(std::stop_token stop, unsigned bufferMilliseconds)
 {
     std::unique_lock lock(mutex_);
     // Sleeps; true when stop() has asked the closer to end meanwhile.

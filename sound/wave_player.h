@@ -21,12 +21,12 @@ public:
     // Stops any sound still playing and starts the file (a local file name).
     // False, with nothing changed, when the file or the audio device is not
     // to be had; one line on stderr tells why, once per run.
-    bool start(const std::string &fileName);
-    void stop();
-    bool isSounding();
+    bool Start(const std::string &fileName);
+    void Stop();
+    bool IsSounding();
 
 private:
-    void closeAfterEnd(std::stop_token stop, unsigned bufferMilliseconds);
+    void CloseAfterEnd(std::stop_token stop, unsigned bufferMilliseconds);
 
     std::mutex mutex_;
     std::condition_variable_any wake_;

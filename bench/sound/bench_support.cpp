@@ -5,12 +5,12 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
-void useDummyAudioOutput()
+void UseDummyAudioOutput()
 {
     setenv("SDL_AUDIODRIVER", "dummy", 1);
 }
 
-double residentMegabytes()
+double ResidentMegabytes()
 {
     std::ifstream statm("/proc/self/statm");
     long size = 0, resident = 0;
@@ -18,7 +18,7 @@ double residentMegabytes()
     return double(resident) * double(sysconf(_SC_PAGESIZE)) / (1024.0 * 1024.0);
 }
 
-double processCpuSeconds()
+double ProcessCpuSeconds()
 {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);

@@ -4,9 +4,9 @@
 
 // What the sound benchmarks share: a process without a sound card plays
 // through SDL's dummy driver, which keeps real time without output.
-void useDummyAudioOutput();
+void UseDummyAudioOutput();
 
 // Resident memory of this process, in megabytes.
-double residentMegabytes();
+double ResidentMegabytes();
 // CPU time this process has used, user and system, in seconds.
-double processCpuSeconds();
+double ProcessCpuSeconds();

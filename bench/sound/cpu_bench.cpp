@@ -25,47 +25,47 @@ using namespace std::chrono_literals;
 
 constexpr auto kMeasureFor = 4s;
 
-FluidSynthEngine &loadedEngine()
+FluidSynthEngine &LoadedEngine()
 {
-    useDummyAudioOutput();
-    static FluidSynthEngine engine(standardSoundFonts());
-    engine.load();
+    UseDummyAudioOutput();
+    static FluidSynthEngine engine(StandardSoundFonts());
+    engine.Load();
     return engine;
 }
 
-double cpuPercentOver(std::chrono::seconds period)
+double CpuPercentOver(std::chrono::seconds period)
 {
-    const double before = processCpuSeconds();
+    const double before = ProcessCpuSeconds();
     std::this_thread::sleep_for(period);
-    return (processCpuSeconds() - before) / double(period.count()) * 100;
+    return (ProcessCpuSeconds() - before) / double(period.count()) * 100;
 }
 
 // Opens and starts the piece through the command strings the player sends.
 void OpenAndPlay(MciCommandLayer &layer, const std::string &piece)
 {
     char reply[512];
-    layer.send(("open \"" + piece + "\" type sequencer alias Midi").c_str(), reply, sizeof reply);
-    layer.send("play Midi", reply, sizeof reply);
+    layer.Send(("open \"" + piece + "\" type sequencer alias Midi").c_str(), reply, sizeof reply);
+    layer.Send("play Midi", reply, sizeof reply);
 }
 
 void Close(MciCommandLayer &layer)
 {
     char reply[512];
-    layer.send("close Midi", reply, sizeof reply);
+    layer.Send("close Midi", reply, sizeof reply);
 }
 
 void BM_CpuWhilePlaying(benchmark::State &state)
 {
-    FluidSynthEngine &engine = loadedEngine();
+    FluidSynthEngine &engine = LoadedEngine();
     FluidSequencer device(engine);
     MciCommandLayer layer(device);
     QTemporaryDir directory;
     const std::string piece = directory.filePath(QStringLiteral("piece.mid")).toStdString();
-    writeFile(piece, midiMelody(60, 250));  // three or four notes sounding at once, for 11 s
+    WriteFile(piece, MidiMelody(60, 250));  // three or four notes sounding at once, for 11 s
     for (auto _ : state) {
         OpenAndPlay(layer, piece);
         std::this_thread::sleep_for(500ms);
-        state.counters["cpu_percent"] = cpuPercentOver(kMeasureFor);
+        state.counters["cpu_percent"] = CpuPercentOver(kMeasureFor);
         Close(layer);
     }
 }
@@ -73,17 +73,17 @@ BENCHMARK(BM_CpuWhilePlaying)->Iterations(1)->Unit(benchmark::kSecond);
 
 void BM_CpuAfterTheEnd(benchmark::State &state)
 {
-    FluidSynthEngine &engine = loadedEngine();
+    FluidSynthEngine &engine = LoadedEngine();
     FluidSequencer device(engine);
     MciCommandLayer layer(device);
     QTemporaryDir directory;
     const std::string piece = directory.filePath(QStringLiteral("short.mid")).toStdString();
-    writeFile(piece, midiMelody(2, 100));
+    WriteFile(piece, MidiMelody(2, 100));
     for (auto _ : state) {
         OpenAndPlay(layer, piece);
-        while (device.isOutputRunning())
+        while (device.IsOutputRunning())
             std::this_thread::sleep_for(50ms);
-        state.counters["cpu_percent"] = cpuPercentOver(kMeasureFor);
+        state.counters["cpu_percent"] = CpuPercentOver(kMeasureFor);
         Close(layer);
     }
 }
@@ -91,11 +91,11 @@ BENCHMARK(BM_CpuAfterTheEnd)->Iterations(1)->Unit(benchmark::kSecond);
 
 void BM_CpuOfAnIdleOutput(benchmark::State &state)
 {
-    FluidSynthEngine &engine = loadedEngine();
-    startSdlAudio();
+    FluidSynthEngine &engine = LoadedEngine();
+    StartSdlAudio();
     for (auto _ : state) {
-        fluid_audio_driver_t *output = new_fluid_audio_driver(engine.settings(), engine.synth());
-        state.counters["cpu_percent"] = cpuPercentOver(kMeasureFor);
+        fluid_audio_driver_t *output = new_fluid_audio_driver(engine.Settings(), engine.Synth());
+        state.counters["cpu_percent"] = CpuPercentOver(kMeasureFor);
         delete_fluid_audio_driver(output);
     }
 }
@@ -103,10 +103,10 @@ BENCHMARK(BM_CpuOfAnIdleOutput)->Iterations(1)->Unit(benchmark::kSecond);
 
 void BM_AudioOutputOpenAndClose(benchmark::State &state)
 {
-    FluidSynthEngine &engine = loadedEngine();
-    startSdlAudio();
+    FluidSynthEngine &engine = LoadedEngine();
+    StartSdlAudio();
     for (auto _ : state)
-        delete_fluid_audio_driver(new_fluid_audio_driver(engine.settings(), engine.synth()));
+        delete_fluid_audio_driver(new_fluid_audio_driver(engine.Settings(), engine.Synth()));
 }
 BENCHMARK(BM_AudioOutputOpenAndClose)->Iterations(20)->Unit(benchmark::kMillisecond);
 

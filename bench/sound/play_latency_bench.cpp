@@ -32,27 +32,27 @@ class PlayerOnSynth {
 public:
     PlayerOnSynth()
     {
-        useDummyAudioOutput();
-        if (!engine().load())
+        UseDummyAudioOutput();
+        if (!Engine().Load())
             return;
-        auto owned = std::make_unique<FluidSequencer>(engine());
+        auto owned = std::make_unique<FluidSequencer>(Engine());
         device_ = owned.get();
-        useSequencerDevice(std::move(owned));
+        UseSequencerDevice(std::move(owned));
         QDir::setCurrent(directory_.path());
-        writeFile("bench.mid", midiMelody(8, 500));
+        WriteFile("bench.mid", MidiMelody(8, 500));
     }
     ~PlayerOnSynth()
     {
         StopMidi();
         QDir::setCurrent(previous_);
     }
-    static FluidSynthEngine &engine()
+    static FluidSynthEngine &Engine()
     {
-        static FluidSynthEngine engine(standardSoundFonts());
+        static FluidSynthEngine engine(StandardSoundFonts());
         return engine;
     }
     // Null when the soundfont could not be loaded.
-    FluidSequencer *device() const { return device_; }
+    FluidSequencer *Device() const { return device_; }
 
 private:
     QTemporaryDir directory_;
@@ -63,9 +63,9 @@ private:
 void BM_PlayMidiToFirstSample(benchmark::State &state)
 {
     PlayerOnSynth player;
-    FluidSequencer *device = player.device();
+    FluidSequencer *device = player.Device();
     if (!device) {
-        state.SkipWithError(PlayerOnSynth::engine().problem().c_str());
+        state.SkipWithError(PlayerOnSynth::Engine().Problem().c_str());
         return;
     }
 
@@ -73,12 +73,12 @@ void BM_PlayMidiToFirstSample(benchmark::State &state)
     for (auto _ : state) {
         // Start, as a poem does, with nothing open and the last output gone.
         StopMidi();
-        while (device->isOutputRunning())
+        while (device->IsOutputRunning())
             std::this_thread::sleep_for(std::chrono::milliseconds(5));
 
         const auto start = Clock::now();
         PlayMidi(QStringLiteral("bench.mid"));
-        while (fluid_synth_get_active_voice_count(PlayerOnSynth::engine().synth()) == 0)
+        while (fluid_synth_get_active_voice_count(PlayerOnSynth::Engine().Synth()) == 0)
             std::this_thread::yield();
         const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
         state.SetIterationTime(seconds);
@@ -92,15 +92,15 @@ BENCHMARK(BM_PlayMidiToFirstSample)->UseManualTime()->Iterations(40)->Unit(bench
 void BM_StopMidiWhilePlaying(benchmark::State &state)
 {
     PlayerOnSynth player;
-    FluidSequencer *device = player.device();
+    FluidSequencer *device = player.Device();
     if (!device) {
-        state.SkipWithError(PlayerOnSynth::engine().problem().c_str());
+        state.SkipWithError(PlayerOnSynth::Engine().Problem().c_str());
         return;
     }
 
     for (auto _ : state) {
         state.PauseTiming();
-        while (device->isOutputRunning())
+        while (device->IsOutputRunning())
             std::this_thread::sleep_for(std::chrono::milliseconds(5));
         PlayMidi(QStringLiteral("bench.mid"));
         std::this_thread::sleep_for(std::chrono::milliseconds(100));

@@ -27,14 +27,14 @@ void BM_SoundFontLoad(benchmark::State &state)
     for (auto _ : state) {
         state.PauseTiming();
         auto engine = std::make_unique<FluidSynthEngine>(std::vector<std::string>{soundFont});
-        const double before = residentMegabytes();
+        const double before = ResidentMegabytes();
         state.ResumeTiming();
 
-        benchmark::DoNotOptimize(engine->load());
+        benchmark::DoNotOptimize(engine->Load());
 
         state.PauseTiming();
         // The first load shows the cost; later ones reuse freed memory.
-        megabytes = std::max(megabytes, residentMegabytes() - before);
+        megabytes = std::max(megabytes, ResidentMegabytes() - before);
         engine.reset();
         state.ResumeTiming();
     }

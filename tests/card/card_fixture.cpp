@@ -26,7 +26,7 @@ QObject &ModalWatchers()
 void CardFixture::SetUp()
 {
     RegisterCardTypeface();
-    useSequencerDevice(std::make_unique<RecordingSequencer>(music));
+    UseSequencerDevice(std::make_unique<RecordingSequencer>(music));
     StopMidi();
     const QString heading = u"見出し"_s;
     for (PhraseGroup *group : {&phraseGroups.Word5A, &phraseGroups.Word5C, &phraseGroups.Word5D})
@@ -51,7 +51,7 @@ void CardFixture::TearDown()
     ForgetModalWatchers();
     form.reset();
     random.reset();
-    useSequencerDevice(nullptr);
+    UseSequencerDevice(nullptr);
 }
 
 void CardFixture::ScriptPoem(int pattern)

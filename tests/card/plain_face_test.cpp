@@ -55,7 +55,7 @@ protected:
         QImage image(kColumnSize, QImage::Format_RGB32);
         image.fill(Qt::white);
         QPainter painter(&image);
-        PaintColumn(painter, layout, typesetter->faces(), kColumnSize.width() / 2.0);
+        PaintColumn(painter, layout, typesetter->Faces(), kColumnSize.width() / 2.0);
         return image;
     }
 

@@ -19,10 +19,10 @@ const char *const kOpenMidi = "open \"/music/ge_bg1.mid\" type sequencer alias M
 
 class CommandLayer : public ::testing::Test {
 protected:
-    uint32_t send(const std::string &command)
+    uint32_t Send(const std::string &command)
     {
         char reply[512];
-        return layer_.send(command.c_str(), reply, sizeof reply);
+        return layer_.Send(command.c_str(), reply, sizeof reply);
     }
 
     SequencerScript script_;
@@ -44,10 +44,10 @@ TEST_P(Commands, GiveTheirCodeAndReachTheDeviceOnlyWhenValid)
 {
     const CommandCase &c = GetParam();
     for (const std::string &command : c.before)
-        ASSERT_EQ(send(command), MCI_OK) << command;
+        ASSERT_EQ(Send(command), MCI_OK) << command;
     script_.calls.clear();
 
-    EXPECT_EQ(send(c.command), c.code);
+    EXPECT_EQ(Send(c.command), c.code);
     EXPECT_EQ(script_.calls, c.deviceCalls);
     // Every code the layer gives has its text.
     char text[1024];
@@ -116,13 +116,13 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(CommandLayer, DeviceFailuresPassThroughAndAFailedOpenTakesNoAlias)
 {
     script_.openResult = MCIERR_FILE_NOT_FOUND;
-    EXPECT_EQ(send(kOpenMidi), MCIERR_FILE_NOT_FOUND);
-    EXPECT_EQ(send("play Midi"), MCIERR_INVALID_DEVICE_NAME);
+    EXPECT_EQ(Send(kOpenMidi), MCIERR_FILE_NOT_FOUND);
+    EXPECT_EQ(Send("play Midi"), MCIERR_INVALID_DEVICE_NAME);
 
     script_.openResult = MCI_OK;
     script_.playResult = MCIERR_SEQ_NOMIDIPRESENT;
-    EXPECT_EQ(send(kOpenMidi), MCI_OK);
-    EXPECT_EQ(send("play Midi"), MCIERR_SEQ_NOMIDIPRESENT);
+    EXPECT_EQ(Send(kOpenMidi), MCI_OK);
+    EXPECT_EQ(Send("play Midi"), MCIERR_SEQ_NOMIDIPRESENT);
     EXPECT_EQ(script_.calls, (Calls{"open /music/ge_bg1.mid", "open /music/ge_bg1.mid", "play"}));
 }
 
@@ -135,10 +135,10 @@ class ModeWords : public CommandLayer, public ::testing::WithParamInterface<Mode
 
 TEST_P(ModeWords, StatusRepliesWithTheModeWord)
 {
-    ASSERT_EQ(send(kOpenMidi), MCI_OK);
+    ASSERT_EQ(Send(kOpenMidi), MCI_OK);
     script_.mode = GetParam().mode;
     char reply[512];
-    EXPECT_EQ(layer_.send("Status Midi mode", reply, sizeof reply), MCI_OK);
+    EXPECT_EQ(layer_.Send("Status Midi mode", reply, sizeof reply), MCI_OK);
     EXPECT_STREQ(reply, GetParam().word);
 }
 
@@ -157,12 +157,12 @@ class ReplyCuts : public CommandLayer, public ::testing::WithParamInterface<CutC
 
 TEST_P(ReplyCuts, ReplyIsCutToTheBufferWithItsNullAndNothingWrittenBeyond)
 {
-    ASSERT_EQ(send(kOpenMidi), MCI_OK);
+    ASSERT_EQ(Send(kOpenMidi), MCI_OK);
     script_.mode = SequencerMode::Playing;
     char buffer[600];
     std::memset(buffer, 'x', sizeof buffer);
 
-    EXPECT_EQ(layer_.send("Status Midi mode", buffer, GetParam().length), GetParam().code);
+    EXPECT_EQ(layer_.Send("Status Midi mode", buffer, GetParam().length), GetParam().code);
 
     EXPECT_STREQ(buffer, GetParam().reply);
     for (unsigned i = GetParam().length; i < sizeof buffer; ++i)
@@ -180,21 +180,21 @@ TEST_F(CommandLayer, FailedOrReplylessCommandsLeaveAnEmptyReply)
 {
     char reply[512];
     std::strcpy(reply, "old");
-    EXPECT_EQ(layer_.send("Status Midi mode", reply, sizeof reply), MCIERR_INVALID_DEVICE_NAME);
+    EXPECT_EQ(layer_.Send("Status Midi mode", reply, sizeof reply), MCIERR_INVALID_DEVICE_NAME);
     EXPECT_STREQ(reply, "");
 
-    ASSERT_EQ(send(kOpenMidi), MCI_OK);
+    ASSERT_EQ(Send(kOpenMidi), MCI_OK);
     char one[1] = {'x'};
-    EXPECT_EQ(layer_.send("close Midi", one, 1), MCI_OK);
+    EXPECT_EQ(layer_.Send("close Midi", one, 1), MCI_OK);
     EXPECT_EQ(one[0], '\0');
 }
 
 TEST_F(CommandLayer, NullCommandOrReplyBufferIsHandled)
 {
-    EXPECT_EQ(layer_.send(nullptr, nullptr, 0), MCIERR_MISSING_COMMAND_STRING);
-    ASSERT_EQ(layer_.send(kOpenMidi, nullptr, 0), MCI_OK);
-    EXPECT_EQ(layer_.send("Status Midi mode", nullptr, 0), MCIERR_PARAM_OVERFLOW);
-    EXPECT_EQ(layer_.send("play Midi", nullptr, 0), MCI_OK);
+    EXPECT_EQ(layer_.Send(nullptr, nullptr, 0), MCIERR_MISSING_COMMAND_STRING);
+    ASSERT_EQ(layer_.Send(kOpenMidi, nullptr, 0), MCI_OK);
+    EXPECT_EQ(layer_.Send("Status Midi mode", nullptr, 0), MCIERR_PARAM_OVERFLOW);
+    EXPECT_EQ(layer_.Send("play Midi", nullptr, 0), MCI_OK);
 }
 
 struct TextCase {

@@ -32,7 +32,7 @@ protected:
     {
         // Before anything starts SDL in this process.
         setenv("SDL_AUDIODRIVER", "dummy", 1);
-        engine_ = new FluidSynthEngine(standardSoundFonts());
+        engine_ = new FluidSynthEngine(StandardSoundFonts());
     }
     static void TearDownTestSuite()
     {
@@ -41,23 +41,23 @@ protected:
     }
     void SetUp() override { ASSERT_TRUE(directory_.isValid()); }
 
-    std::string midiFile(const std::string &name, int noteCount, int noteMilliseconds)
+    std::string MidiFile(const std::string &name, int noteCount, int noteMilliseconds)
     {
         const std::string path = directory_.filePath(QString::fromStdString(name)).toStdString();
-        writeFile(path, midiMelody(noteCount, noteMilliseconds));
+        WriteFile(path, MidiMelody(noteCount, noteMilliseconds));
         return path;
     }
-    uint32_t send(const std::string &command) { return layer_.send(command.c_str(), reply_, sizeof reply_); }
-    std::string mode()
+    uint32_t Send(const std::string &command) { return layer_.Send(command.c_str(), reply_, sizeof reply_); }
+    std::string Mode()
     {
-        send("Status Midi mode");
+        Send("Status Midi mode");
         return reply_;
     }
-    static std::string openCommand(const std::string &path) { return "open \"" + path + "\" type sequencer alias Midi"; }
+    static std::string OpenCommand(const std::string &path) { return "open \"" + path + "\" type sequencer alias Midi"; }
 
     // Waits at most the given time for the condition; the piece plays on by itself.
     template <typename Condition>
-    static bool eventually(Condition condition, std::chrono::milliseconds limit)
+    static bool Eventually(Condition condition, std::chrono::milliseconds limit)
     {
         const auto deadline = Clock::now() + limit;
         while (!condition()) {
@@ -79,67 +79,67 @@ FluidSynthEngine *FluidDevice::engine_ = nullptr;
 
 TEST_F(FluidDevice, PiecePlaysOnceThenStaysOpenAsStoppedAndLetsTheOutputGo)
 {
-    const std::string path = midiFile("short.mid", 4, 100);  // 0.3 s of notes
-    ASSERT_EQ(send(openCommand(path)), MCI_OK);
-    EXPECT_EQ(mode(), "stopped");
+    const std::string path = MidiFile("short.mid", 4, 100);  // 0.3 s of notes
+    ASSERT_EQ(Send(OpenCommand(path)), MCI_OK);
+    EXPECT_EQ(Mode(), "stopped");
 
     const auto started = Clock::now();
-    ASSERT_EQ(send("play Midi"), MCI_OK);
-    EXPECT_EQ(mode(), "playing");
-    EXPECT_TRUE(device_.isOutputRunning());
+    ASSERT_EQ(Send("play Midi"), MCI_OK);
+    EXPECT_EQ(Mode(), "playing");
+    EXPECT_TRUE(device_.IsOutputRunning());
 
-    ASSERT_TRUE(eventually([&] { return mode() == "stopped"; }, 10s));
+    ASSERT_TRUE(Eventually([&] { return Mode() == "stopped"; }, 10s));
     // The player runs on its own clock: not before the notes are over, less
     // the 46 ms the synth renders ahead into the output's buffer; and not
     // seconds later while the last notes ring out.
     EXPECT_GE(Clock::now() - started, 250ms);
     EXPECT_LT(Clock::now() - started, 1s);
     // The output goes once the ringing is over, about three seconds on.
-    EXPECT_TRUE(eventually([&] { return !device_.isOutputRunning(); }, 6s));
-    EXPECT_EQ(mode(), "stopped") << "the device stays open after the end";
-    EXPECT_EQ(send("play Midi"), MCI_OK);
-    EXPECT_EQ(mode(), "stopped") << "play at the end plays nothing";
+    EXPECT_TRUE(Eventually([&] { return !device_.IsOutputRunning(); }, 6s));
+    EXPECT_EQ(Mode(), "stopped") << "the device stays open after the end";
+    EXPECT_EQ(Send("play Midi"), MCI_OK);
+    EXPECT_EQ(Mode(), "stopped") << "play at the end plays nothing";
 
-    EXPECT_EQ(send("close Midi"), MCI_OK);
-    EXPECT_EQ(send("Status Midi mode"), MCIERR_INVALID_DEVICE_NAME);
+    EXPECT_EQ(Send("close Midi"), MCI_OK);
+    EXPECT_EQ(Send("Status Midi mode"), MCIERR_INVALID_DEVICE_NAME);
     EXPECT_STREQ(reply_, "");
 }
 
 TEST_F(FluidDevice, CloseLeavesTheSynthSilentAndTheNextPieceOpensOnTheSameSoundFont)
 {
-    const std::string longPiece = midiFile("long.mid", 40, 500);
-    ASSERT_EQ(send(openCommand(longPiece)), MCI_OK);
-    ASSERT_EQ(send("play Midi"), MCI_OK);
-    ASSERT_TRUE(eventually([&] { return fluid_synth_get_active_voice_count(engine_->synth()) > 0; }, 2s));
+    const std::string longPiece = MidiFile("long.mid", 40, 500);
+    ASSERT_EQ(Send(OpenCommand(longPiece)), MCI_OK);
+    ASSERT_EQ(Send("play Midi"), MCI_OK);
+    ASSERT_TRUE(Eventually([&] { return fluid_synth_get_active_voice_count(engine_->Synth()) > 0; }, 2s));
 
-    EXPECT_EQ(send("close Midi"), MCI_OK);
-    ASSERT_TRUE(eventually([&] { return !device_.isOutputRunning(); }, 5s));
+    EXPECT_EQ(Send("close Midi"), MCI_OK);
+    ASSERT_TRUE(Eventually([&] { return !device_.IsOutputRunning(); }, 5s));
     // Nothing of the closed piece, notes or reverb, is left for the next one.
     float left[512], right[512];
-    fluid_synth_write_float(engine_->synth(), 512, left, 0, 1, right, 0, 1);
+    fluid_synth_write_float(engine_->Synth(), 512, left, 0, 1, right, 0, 1);
     float peak = 0;
     for (int i = 0; i < 512; ++i)
         peak = std::max({peak, std::fabs(left[i]), std::fabs(right[i])});
     EXPECT_LT(peak, 1e-3f) << "louder than -60 dB";
 
-    ASSERT_EQ(send(openCommand(longPiece)), MCI_OK);
-    ASSERT_EQ(send("play Midi"), MCI_OK);
-    EXPECT_EQ(mode(), "playing");
-    EXPECT_EQ(fluid_synth_sfcount(engine_->synth()), 1) << "the soundfont is loaded once for the run";
-    EXPECT_EQ(send("close Midi"), MCI_OK);
+    ASSERT_EQ(Send(OpenCommand(longPiece)), MCI_OK);
+    ASSERT_EQ(Send("play Midi"), MCI_OK);
+    EXPECT_EQ(Mode(), "playing");
+    EXPECT_EQ(fluid_synth_sfcount(engine_->Synth()), 1) << "the soundfont is loaded once for the run";
+    EXPECT_EQ(Send("close Midi"), MCI_OK);
 }
 
 TEST_F(FluidDevice, ClosingRightAfterOpenOrPlayAndReopeningIsSafe)
 {
-    const std::string piece = midiFile("piece.mid", 8, 200);
+    const std::string piece = MidiFile("piece.mid", 8, 200);
     for (int round = 0; round < 5; ++round) {
-        ASSERT_EQ(send(openCommand(piece)), MCI_OK);
+        ASSERT_EQ(Send(OpenCommand(piece)), MCI_OK);
         if (round % 2) {
-            ASSERT_EQ(send("play Midi"), MCI_OK);
+            ASSERT_EQ(Send("play Midi"), MCI_OK);
         }
-        ASSERT_EQ(send("close Midi"), MCI_OK);
+        ASSERT_EQ(Send("close Midi"), MCI_OK);
     }
-    EXPECT_TRUE(eventually([&] { return !device_.isOutputRunning(); }, 5s));
+    EXPECT_TRUE(Eventually([&] { return !device_.IsOutputRunning(); }, 5s));
 }
 
 struct BadFileCase {
@@ -155,10 +155,10 @@ TEST_P(FluidDeviceBadFiles, OpenFailsAndLeavesNothingOpen)
 {
     const std::string path = directory_.filePath(QString::fromUtf8(GetParam().name)).toStdString();
     if (GetParam().content)
-        writeFile(path, std::vector<uint8_t>(GetParam().content, GetParam().content + std::strlen(GetParam().content)));
+        WriteFile(path, std::vector<uint8_t>(GetParam().content, GetParam().content + std::strlen(GetParam().content)));
 
-    EXPECT_EQ(send(openCommand(path)), GetParam().code);
-    EXPECT_EQ(send("play Midi"), MCIERR_INVALID_DEVICE_NAME);
+    EXPECT_EQ(Send(OpenCommand(path)), GetParam().code);
+    EXPECT_EQ(Send("play Midi"), MCIERR_INVALID_DEVICE_NAME);
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, FluidDeviceBadFiles,
@@ -174,14 +174,14 @@ TEST(FluidEngine, NoSoundFontFailsTheOpenWithoutTouchingTheFile)
     const std::string dangling = directory.filePath(QStringLiteral("default-GM.sf2")).toStdString();
     std::filesystem::create_symlink(directory.filePath(QStringLiteral("gone.sf2")).toStdString(), dangling);
     const std::string piece = directory.filePath(QStringLiteral("piece.mid")).toStdString();
-    writeFile(piece, midiMelody(2, 100));
+    WriteFile(piece, MidiMelody(2, 100));
 
     FluidSynthEngine engine({dangling, "/nonexistent/TimGM6mb.sf2"});
     FluidSequencer device(engine);
 
-    EXPECT_EQ(device.open(piece), MCIERR_CANNOT_LOAD_DRIVER);
-    EXPECT_EQ(device.open(piece), MCIERR_CANNOT_LOAD_DRIVER);
-    EXPECT_FALSE(engine.problem().empty());
+    EXPECT_EQ(device.Open(piece), MCIERR_CANNOT_LOAD_DRIVER);
+    EXPECT_EQ(device.Open(piece), MCIERR_CANNOT_LOAD_DRIVER);
+    EXPECT_FALSE(engine.Problem().empty());
 }
 
 } // namespace

@@ -40,9 +40,9 @@ struct Rendering {
     double rms = 0;
 };
 
-Rendering render(FluidSynthEngine &engine, const std::vector<uint8_t> &midi, double limitSeconds)
+Rendering Render(FluidSynthEngine &engine, const std::vector<uint8_t> &midi, double limitSeconds)
 {
-    fluid_synth_t *synth = engine.synth();
+    fluid_synth_t *synth = engine.Synth();
     fluid_player_t *player = new_fluid_player(synth);
     fluid_player_add_mem(player, midi.data(), midi.size());
     fluid_player_play(player);
@@ -69,7 +69,7 @@ Rendering render(FluidSynthEngine &engine, const std::vector<uint8_t> &midi, dou
     return result;
 }
 
-void expectLength(const Rendering &r, double pieceSeconds)
+void ExpectLength(const Rendering &r, double pieceSeconds)
 {
     EXPECT_GT(r.seconds, pieceSeconds + kPlayerEndWait - 0.1);
     EXPECT_LT(r.seconds, pieceSeconds + kPlayerEndWait + kRingOut);
@@ -81,8 +81,8 @@ class FluidRender : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
     {
-        engine_ = new FluidSynthEngine(standardSoundFonts());
-        ASSERT_TRUE(engine_->load()) << engine_->problem();
+        engine_ = new FluidSynthEngine(StandardSoundFonts());
+        ASSERT_TRUE(engine_->Load()) << engine_->Problem();
     }
     static void TearDownTestSuite()
     {
@@ -98,19 +98,19 @@ FluidSynthEngine *FluidRender::engine_ = nullptr;
 TEST(MidiLength, FollowsTheTempoChange)
 {
     // Four notes of 250 ms, then four at double speed.
-    EXPECT_NEAR(midiLengthSeconds(midiMelody(8, 250)), 4 * 0.25 + 4 * 0.125, 1e-9);
-    EXPECT_LT(midiLengthSeconds({'R', 'I', 'F', 'F'}), 0);
+    EXPECT_NEAR(MidiLengthSeconds(MidiMelody(8, 250)), 4 * 0.25 + 4 * 0.125, 1e-9);
+    EXPECT_LT(MidiLengthSeconds({'R', 'I', 'F', 'F'}), 0);
 }
 
 TEST_F(FluidRender, GeneratedPieceSoundsForItsLength)
 {
-    const std::vector<uint8_t> midi = midiMelody(12, 200);
+    const std::vector<uint8_t> midi = MidiMelody(12, 200);
 
-    const Rendering r = render(*engine_, midi, 30);
+    const Rendering r = Render(*engine_, midi, 30);
 
     EXPECT_GT(r.peak, 0.05f);
     EXPECT_GT(r.rms, 0.005);
-    expectLength(r, midiLengthSeconds(midi));
+    ExpectLength(r, MidiLengthSeconds(midi));
 }
 
 // FluidSynth's file renderer drives the player by the samples it writes, so
@@ -118,17 +118,17 @@ TEST_F(FluidRender, GeneratedPieceSoundsForItsLength)
 TEST_F(FluidRender, PieceCountsAsStoppedRightAfterItsLastEvent)
 {
     QTemporaryDir directory;
-    fluid_settings_t *settings = engine_->settings();
+    fluid_settings_t *settings = engine_->Settings();
     fluid_settings_setstr(settings, "audio.file.name", directory.filePath(QStringLiteral("out.raw")).toUtf8().constData());
     fluid_settings_setstr(settings, "audio.file.type", "raw");
     int periodFrames = 0;
     fluid_settings_getint(settings, "audio.period-size", &periodFrames);
-    const std::vector<uint8_t> midi = midiMelody(8, 200);
-    const double length = midiLengthSeconds(midi);
+    const std::vector<uint8_t> midi = MidiMelody(8, 200);
+    const double length = MidiLengthSeconds(midi);
 
-    fluid_player_t *player = new_fluid_player(engine_->synth());
+    fluid_player_t *player = new_fluid_player(engine_->Synth());
     fluid_player_add_mem(player, midi.data(), midi.size());
-    fluid_file_renderer_t *renderer = new_fluid_file_renderer(engine_->synth());
+    fluid_file_renderer_t *renderer = new_fluid_file_renderer(engine_->Synth());
     ASSERT_NE(renderer, nullptr);
     fluid_player_play(player);
     long frames = 0;
@@ -136,7 +136,7 @@ TEST_F(FluidRender, PieceCountsAsStoppedRightAfterItsLastEvent)
     bool fluidStillPlaying = false;
     while (frames < 10 * kSampleRate && fluid_file_renderer_process_block(renderer) == FLUID_OK) {
         frames += periodFrames;
-        if (!isPieceStillPlaying(player)) {
+        if (!IsPieceStillPlaying(player)) {
             stoppedAt = double(frames) / kSampleRate;
             fluidStillPlaying = fluid_player_get_status(player) == FLUID_PLAYER_PLAYING;
             break;
@@ -144,7 +144,7 @@ TEST_F(FluidRender, PieceCountsAsStoppedRightAfterItsLastEvent)
     }
     delete_fluid_file_renderer(renderer);
     delete_fluid_player(player);
-    fluid_synth_system_reset(engine_->synth());
+    fluid_synth_system_reset(engine_->Synth());
 
     EXPECT_GE(stoppedAt, length - 0.01);
     EXPECT_LE(stoppedAt, length + 0.05) << "the piece is " << length << " s long";
@@ -166,15 +166,15 @@ TEST_P(ShippedPieces, SoundForTheirLength)
     ASSERT_TRUE(std::filesystem::exists(path)) << path;
     std::ifstream in(path, std::ios::binary);
     const std::vector<uint8_t> midi{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    const double length = midiLengthSeconds(midi);
+    const double length = MidiLengthSeconds(midi);
     ASSERT_GE(length, GetParam().shortest);
     ASSERT_LE(length, GetParam().longest);
 
-    const Rendering r = render(*engine_, midi, GetParam().longest + kPlayerEndWait + 2 * kRingOut);
+    const Rendering r = Render(*engine_, midi, GetParam().longest + kPlayerEndWait + 2 * kRingOut);
 
     EXPECT_GT(r.peak, 0.05f);
     EXPECT_GT(r.rms, 0.005);
-    expectLength(r, length);
+    ExpectLength(r, length);
 }
 
 INSTANTIATE_TEST_SUITE_P(Data, ShippedPieces,

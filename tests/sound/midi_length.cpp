@@ -10,53 +10,53 @@ struct Reader {
     size_t at;
     size_t end;
 
-    bool more() const { return at < end; }
-    uint8_t byte() { return at < end ? bytes[at++] : 0; }
-    uint32_t bigEndian(int count)
+    bool More() const { return at < end; }
+    uint8_t Byte() { return at < end ? bytes[at++] : 0; }
+    uint32_t BigEndian(int count)
     {
         uint32_t value = 0;
         while (count--)
-            value = value << 8 | byte();
+            value = value << 8 | Byte();
         return value;
     }
-    uint32_t variableLength()
+    uint32_t VariableLength()
     {
         uint32_t value = 0;
         uint8_t b;
         do {
-            b = byte();
+            b = Byte();
             value = value << 7 | (b & 0x7f);
-        } while ((b & 0x80) && more());
+        } while ((b & 0x80) && More());
         return value;
     }
 };
 
 // Walks one track; records its tempo changes and returns its last tick.
-uint64_t readTrack(Reader track, std::map<uint64_t, uint32_t> &tempos)
+uint64_t ReadTrack(Reader track, std::map<uint64_t, uint32_t> &tempos)
 {
     uint64_t tick = 0;
     uint8_t status = 0;
-    while (track.more()) {
-        tick += track.variableLength();
-        uint8_t first = track.byte();
+    while (track.More()) {
+        tick += track.VariableLength();
+        uint8_t first = track.Byte();
         if (first == 0xff) {
-            const uint8_t type = track.byte();
-            const uint32_t length = track.variableLength();
+            const uint8_t type = track.Byte();
+            const uint32_t length = track.VariableLength();
             if (type == 0x51 && length == 3)
-                tempos[tick] = Reader{track.bytes, track.at, track.end}.bigEndian(3);
+                tempos[tick] = Reader{track.bytes, track.at, track.end}.BigEndian(3);
             track.at += length;
             if (type == 0x2f)
                 break;
         } else if (first == 0xf0 || first == 0xf7) {
-            track.at += track.variableLength();
+            track.at += track.VariableLength();
         } else {
             if (first & 0x80) {
                 status = first;
-                first = track.byte();
+                first = track.Byte();
             }
             const uint8_t kind = status & 0xf0;
             if (kind != 0xc0 && kind != 0xd0)
-                track.byte();
+                track.Byte();
         }
     }
     return tick;
@@ -64,14 +64,14 @@ uint64_t readTrack(Reader track, std::map<uint64_t, uint32_t> &tempos)
 
 } // namespace
 
-double midiLengthSeconds(const std::vector<uint8_t> &file)
+double MidiLengthSeconds(const std::vector<uint8_t> &file)
 {
     Reader header{file, 0, file.size()};
-    if (header.bigEndian(4) != 0x4d546864 || header.bigEndian(4) != 6)
+    if (header.BigEndian(4) != 0x4d546864 || header.BigEndian(4) != 6)
         return -1;
-    header.bigEndian(2);
-    const uint32_t trackCount = header.bigEndian(2);
-    const uint32_t division = header.bigEndian(2);
+    header.BigEndian(2);
+    const uint32_t trackCount = header.BigEndian(2);
+    const uint32_t division = header.BigEndian(2);
     if (division == 0 || (division & 0x8000))
         return -1;
 
@@ -80,12 +80,12 @@ double midiLengthSeconds(const std::vector<uint8_t> &file)
     size_t at = 14;
     for (uint32_t i = 0; i < trackCount; ++i) {
         Reader chunk{file, at, file.size()};
-        const uint32_t id = chunk.bigEndian(4);
-        const uint32_t length = chunk.bigEndian(4);
+        const uint32_t id = chunk.BigEndian(4);
+        const uint32_t length = chunk.BigEndian(4);
         if (at + 8 + length > file.size())
             return -1;
         if (id == 0x4d54726b)
-            lastTick = std::max(lastTick, readTrack(Reader{file, at + 8, at + 8 + length}, tempos));
+            lastTick = std::max(lastTick, ReadTrack(Reader{file, at + 8, at + 8 + length}, tempos));
         at += 8 + length;
     }
 

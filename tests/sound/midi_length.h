@@ -6,4 +6,4 @@
 // The playing time of a standard MIDI file in seconds, from its start to the
 // last end-of-track, following every tempo change. Negative when the file
 // cannot be read this way (SMPTE time or a broken chunk).
-double midiLengthSeconds(const std::vector<uint8_t> &file);
+double MidiLengthSeconds(const std::vector<uint8_t> &file);

@@ -27,8 +27,8 @@ protected:
         previous_ = QDir::currentPath();
         ASSERT_TRUE(directory_.isValid());
         ASSERT_TRUE(QDir::setCurrent(directory_.path()));
-        writeFile("ge_open.mid", midiMelody(4, 200));
-        writeFile("tobibrnd.wav", waveTone(0.2));
+        WriteFile("ge_open.mid", MidiMelody(4, 200));
+        WriteFile("tobibrnd.wav", WaveTone(0.2));
     }
     void TearDown() override
     {
@@ -37,7 +37,7 @@ protected:
     }
 
     // At most one line, and that one ours.
-    static void expectAtMostOneLineOfOurs(const std::string &stderrText)
+    static void ExpectAtMostOneLineOfOurs(const std::string &stderrText)
     {
         const QStringList lines = QString::fromStdString(stderrText).split(u'\n', Qt::SkipEmptyParts);
         EXPECT_LE(lines.size(), 1) << stderrText;
@@ -61,24 +61,24 @@ TEST_F(NoDevice, MusicStaysSilentWithOneLineOnStderr)
     if (playing)
         GTEST_SKIP() << "this machine has an audio device";
 
-    expectAtMostOneLineOfOurs(said);
+    ExpectAtMostOneLineOfOurs(said);
 }
 
 TEST_F(NoDevice, WaveSoundChangesNothingWithOneLineOnStderr)
 {
     WavePlayer player;
     testing::internal::CaptureStderr();
-    const bool started = player.start("tobibrnd.wav");
+    const bool started = player.Start("tobibrnd.wav");
     const bool startedByName = sndPlaySoundA("tobibrnd.wav", SND_ASYNC);
     const bool missingStarted = sndPlaySoundA("gone.wav", SND_ASYNC);
     const std::string said = testing::internal::GetCapturedStderr();
     if (started)
         GTEST_SKIP() << "this machine has an audio device";
 
-    EXPECT_FALSE(player.isSounding());
+    EXPECT_FALSE(player.IsSounding());
     EXPECT_FALSE(startedByName);
     EXPECT_FALSE(missingStarted);
-    expectAtMostOneLineOfOurs(said);
+    ExpectAtMostOneLineOfOurs(said);
 }
 
 // QT_LOGGING_RULES and the filter rules silence the category. The warnings
@@ -90,7 +90,7 @@ TEST_F(NoDevice, LoggingRulesSilenceTheWarning)
         {
             QLoggingCategory::setFilterRules(QStringLiteral("gieicho.sound.warning=false"));
             WavePlayer player;
-            const bool started = player.start("tobibrnd.wav");
+            const bool started = player.Start("tobibrnd.wav");
             std::exit(started ? 2 : 0);
         },
         testing::ExitedWithCode(0), "^$");

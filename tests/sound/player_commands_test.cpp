@@ -23,7 +23,7 @@ constexpr uint32_t kFileNotFound = 275;
 // Runs each test in a fresh directory, named by the test, as the current one.
 class PlayerCommands : public ::testing::Test {
 protected:
-    void enter(const QString &directoryName)
+    void Enter(const QString &directoryName)
     {
         ASSERT_TRUE(temporary_.isValid());
         directory_ = temporary_.filePath(directoryName);
@@ -33,13 +33,13 @@ protected:
     void SetUp() override
     {
         previous_ = QDir::currentPath();
-        enter(QStringLiteral("music"));
-        recordingMci() = {};
+        Enter(QStringLiteral("music"));
+        TheRecordingMci() = {};
     }
     void TearDown() override { QDir::setCurrent(previous_); }
 
     // The open command for a file in the current directory, as bytes.
-    std::string openCommand(const std::string &directory, const std::string &file) const
+    std::string OpenCommand(const std::string &directory, const std::string &file) const
     {
         return "open \"" + QFileInfo(temporary_.path()).canonicalFilePath().toStdString() + "/" + directory + "/" + file +
                "\" type sequencer alias Midi";
@@ -55,23 +55,23 @@ TEST_F(PlayerCommands, PlayMidiClosesFirstThenOpensTheQuotedPathAndPlays)
     PlayMidi(QStringLiteral("ge_open.mid"));
 
     const std::vector<Sent> expected = {
-        {"close Midi", 1}, {openCommand("music", "ge_open.mid"), 512}, {"play Midi", 512}};
-    EXPECT_EQ(recordingMci().sent, expected);
+        {"close Midi", 1}, {OpenCommand("music", "ge_open.mid"), 512}, {"play Midi", 512}};
+    EXPECT_EQ(TheRecordingMci().sent, expected);
     // Every result is looked up in a 1024-character buffer, success included.
     const std::vector<LookedUp> lookups = {{0, 1024}, {0, 1024}, {0, 1024}};
-    EXPECT_EQ(recordingMci().lookedUp, lookups);
+    EXPECT_EQ(TheRecordingMci().lookedUp, lookups);
 }
 
 TEST_F(PlayerCommands, PlaySentAfterAFailedOpenAndEveryErrorLookedUp)
 {
-    recordingMci().answers = {{"close", kNotOpen, ""}, {"open", kFileNotFound, ""}, {"play", kNotOpen, ""}};
+    TheRecordingMci().answers = {{"close", kNotOpen, ""}, {"open", kFileNotFound, ""}, {"play", kNotOpen, ""}};
 
     PlayMidi(QStringLiteral("ge_bg2.mid"));
 
-    ASSERT_EQ(recordingMci().sent.size(), 3u);
-    EXPECT_EQ(recordingMci().sent[2], (Sent{"play Midi", 512}));
+    ASSERT_EQ(TheRecordingMci().sent.size(), 3u);
+    EXPECT_EQ(TheRecordingMci().sent[2], (Sent{"play Midi", 512}));
     const std::vector<LookedUp> lookups = {{kNotOpen, 1024}, {kFileNotFound, 1024}, {kNotOpen, 1024}};
-    EXPECT_EQ(recordingMci().lookedUp, lookups);
+    EXPECT_EQ(TheRecordingMci().lookedUp, lookups);
 }
 
 struct DirectoryCase {
@@ -83,12 +83,12 @@ class PlayerDirectories : public PlayerCommands, public ::testing::WithParamInte
 
 TEST_P(PlayerDirectories, OpenCarriesTheCurrentDirectoryAsTheFileSystemHasIt)
 {
-    enter(QString::fromUtf8(GetParam().name));
+    Enter(QString::fromUtf8(GetParam().name));
 
     PlayMidi(QStringLiteral("ge_bg1.mid"));
 
-    ASSERT_EQ(recordingMci().sent.size(), 3u);
-    EXPECT_EQ(recordingMci().sent[1].command, openCommand(GetParam().name, "ge_bg1.mid"));
+    ASSERT_EQ(TheRecordingMci().sent.size(), 3u);
+    EXPECT_EQ(TheRecordingMci().sent[1].command, OpenCommand(GetParam().name, "ge_bg1.mid"));
 }
 
 // Characters code page 932 lacks (é, Hangul, emoji) or maps otherwise (〜
@@ -102,12 +102,12 @@ INSTANTIATE_TEST_SUITE_P(Names, PlayerDirectories,
 
 TEST_F(PlayerCommands, StopMidiSendsCloseWithAOneCharacterBuffer)
 {
-    recordingMci().answers = {{"close", kNotOpen, ""}};
+    TheRecordingMci().answers = {{"close", kNotOpen, ""}};
 
     StopMidi();
 
-    EXPECT_EQ(recordingMci().sent, (std::vector<Sent>{{"close Midi", 1}}));
-    EXPECT_EQ(recordingMci().lookedUp, (std::vector<LookedUp>{{kNotOpen, 1024}}));
+    EXPECT_EQ(TheRecordingMci().sent, (std::vector<Sent>{{"close Midi", 1}}));
+    EXPECT_EQ(TheRecordingMci().lookedUp, (std::vector<LookedUp>{{kNotOpen, 1024}}));
 }
 
 struct ModeCase {
@@ -121,12 +121,12 @@ class PlayerModes : public PlayerCommands, public ::testing::WithParamInterface<
 
 TEST_P(PlayerModes, IsMidiPlayingReadsOnlyTheFirstLetterOfTheMode)
 {
-    recordingMci().answers = {{"Status", GetParam().code, GetParam().reply}};
+    TheRecordingMci().answers = {{"Status", GetParam().code, GetParam().reply}};
 
     EXPECT_EQ(IsMidiPlaying(), GetParam().playing);
 
-    EXPECT_EQ(recordingMci().sent, (std::vector<Sent>{{"Status Midi mode", 512}}));
-    EXPECT_TRUE(recordingMci().lookedUp.empty()) << "the status result is not examined";
+    EXPECT_EQ(TheRecordingMci().sent, (std::vector<Sent>{{"Status Midi mode", 512}}));
+    EXPECT_TRUE(TheRecordingMci().lookedUp.empty()) << "the status result is not examined";
 }
 
 INSTANTIATE_TEST_SUITE_P(Replies, PlayerModes,
@@ -144,25 +144,25 @@ INSTANTIATE_TEST_SUITE_P(Replies, PlayerModes,
 TEST_F(PlayerCommands, PlayBgmIfIdleLeavesAPlayingPieceAlone)
 {
     bgmFile = QStringLiteral("ge_bg3.mid");
-    recordingMci().answers = {{"Status", 0, "playing"}};
+    TheRecordingMci().answers = {{"Status", 0, "playing"}};
 
     PlayBgmIfIdle();
 
-    EXPECT_EQ(recordingMci().sent, (std::vector<Sent>{{"Status Midi mode", 512}}));
+    EXPECT_EQ(TheRecordingMci().sent, (std::vector<Sent>{{"Status Midi mode", 512}}));
 }
 
 TEST_F(PlayerCommands, PlayBgmIfIdleAfterTheEndPlaysTheChosenPiece)
 {
     bgmFile = QStringLiteral("ge_bg4.mid");
-    recordingMci().answers = {{"Status", 0, "stopped"}};
+    TheRecordingMci().answers = {{"Status", 0, "stopped"}};
 
     PlayBgmIfIdle();
 
     const std::vector<Sent> expected = {{"Status Midi mode", 512},
                                         {"close Midi", 1},
-                                        {openCommand("music", "ge_bg4.mid"), 512},
+                                        {OpenCommand("music", "ge_bg4.mid"), 512},
                                         {"play Midi", 512}};
-    EXPECT_EQ(recordingMci().sent, expected);
+    EXPECT_EQ(TheRecordingMci().sent, expected);
 }
 
 } // namespace

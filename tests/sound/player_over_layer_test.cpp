@@ -27,15 +27,15 @@ protected:
         directory_ = QFileInfo(temporary_.path()).canonicalFilePath().toStdString() + "/with  spaces 曲";
         ASSERT_TRUE(QDir().mkpath(QString::fromStdString(directory_)));
         ASSERT_TRUE(QDir::setCurrent(QString::fromStdString(directory_)));
-        useSequencerDevice(std::make_unique<RecordingSequencer>(script_));
+        UseSequencerDevice(std::make_unique<RecordingSequencer>(script_));
     }
     void TearDown() override
     {
         // The device writes into script_, so it must go before the fixture does.
-        useSequencerDevice(std::make_unique<RecordingSequencer>(spare_));
+        UseSequencerDevice(std::make_unique<RecordingSequencer>(spare_));
         QDir::setCurrent(previous_);
     }
-    std::string inDirectory(const std::string &file) const { return "open " + directory_ + "/" + file; }
+    std::string InDirectory(const std::string &file) const { return "open " + directory_ + "/" + file; }
 
     SequencerScript script_;
     SequencerScript spare_;
@@ -51,7 +51,7 @@ TEST_F(PlayerOverLayer, EachPieceClosesTheOneBeforeAndThePathSurvivesBlanks)
 
     // The first close finds nothing open and never reaches the device.
     EXPECT_EQ(script_.calls,
-              (Calls{inDirectory("ge_open.mid"), "play", "close", inDirectory("ge_bg1.mid"), "play"}));
+              (Calls{InDirectory("ge_open.mid"), "play", "close", InDirectory("ge_bg1.mid"), "play"}));
 }
 
 TEST_F(PlayerOverLayer, AfterThePieceEndsTheNextPoemStartsItsPiece)
@@ -66,7 +66,7 @@ TEST_F(PlayerOverLayer, AfterThePieceEndsTheNextPoemStartsItsPiece)
     script_.calls.clear();
     PlayBgmIfIdle();
 
-    EXPECT_EQ(script_.calls, (Calls{"mode", "close", inDirectory("ge_bg2.mid"), "play"}));
+    EXPECT_EQ(script_.calls, (Calls{"mode", "close", InDirectory("ge_bg2.mid"), "play"}));
 }
 
 TEST_F(PlayerOverLayer, AFailedOpenLeavesNothingOpenAndTheNextPoemTriesAgain)
@@ -79,7 +79,7 @@ TEST_F(PlayerOverLayer, AFailedOpenLeavesNothingOpenAndTheNextPoemTriesAgain)
     PlayBgmIfIdle();
 
     // The play after each failed open fails in the layer, as does the status.
-    EXPECT_EQ(script_.calls, (Calls{inDirectory("ge_open.mid"), inDirectory("ge_bg3.mid")}));
+    EXPECT_EQ(script_.calls, (Calls{InDirectory("ge_open.mid"), InDirectory("ge_bg3.mid")}));
 }
 
 TEST_F(PlayerOverLayer, SwitchingOffClosesAndAClosedDeviceCountsAsIdle)
@@ -90,7 +90,7 @@ TEST_F(PlayerOverLayer, SwitchingOffClosesAndAClosedDeviceCountsAsIdle)
     StopMidi();
 
     EXPECT_FALSE(IsMidiPlaying());
-    EXPECT_EQ(script_.calls, (Calls{inDirectory("ge_bg4.mid"), "play", "close"}));
+    EXPECT_EQ(script_.calls, (Calls{InDirectory("ge_bg4.mid"), "play", "close"}));
 }
 
 } // namespace

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cstring>
 
-RecordingMci &recordingMci()
+RecordingMci &TheRecordingMci()
 {
     static RecordingMci recording;
     return recording;
@@ -13,7 +13,7 @@ RecordingMci &recordingMci()
 
 uint32_t mciSendStringA(const char *command, char *reply, unsigned replyLength, void *)
 {
-    RecordingMci &r = recordingMci();
+    RecordingMci &r = TheRecordingMci();
     r.sent.push_back({command, replyLength});
     if (replyLength == 0)
         return 0;
@@ -31,7 +31,7 @@ uint32_t mciSendStringA(const char *command, char *reply, unsigned replyLength, 
 
 bool mciGetErrorStringA(uint32_t code, char *text, unsigned length)
 {
-    recordingMci().lookedUp.push_back({code, length});
+    TheRecordingMci().lookedUp.push_back({code, length});
     text[0] = '\0';
     return true;
 }

@@ -30,5 +30,5 @@ struct RecordingMci {
     std::vector<Answer> answers;
 };
 
-// The one the fake calls record into; tests reset it with `recordingMci() = {}`.
-RecordingMci &recordingMci();
+// The one the fake calls record into; tests reset it with `TheRecordingMci() = {}`.
+RecordingMci &TheRecordingMci();

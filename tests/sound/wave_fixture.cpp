@@ -5,7 +5,7 @@
 
 namespace {
 
-void putLittleEndian(std::vector<uint8_t> &out, uint32_t value, int byteCount)
+void PutLittleEndian(std::vector<uint8_t> &out, uint32_t value, int byteCount)
 {
     for (int i = 0; i < byteCount; ++i)
         out.push_back(uint8_t(value >> (8 * i)));
@@ -13,23 +13,23 @@ void putLittleEndian(std::vector<uint8_t> &out, uint32_t value, int byteCount)
 
 } // namespace
 
-std::vector<uint8_t> waveTone(double seconds)
+std::vector<uint8_t> WaveTone(double seconds)
 {
     constexpr uint32_t rate = 22050;
     const uint32_t frames = uint32_t(seconds * rate);
     std::vector<uint8_t> file = {'R', 'I', 'F', 'F'};
-    putLittleEndian(file, 36 + 2 * frames, 4);
+    PutLittleEndian(file, 36 + 2 * frames, 4);
     file.insert(file.end(), {'W', 'A', 'V', 'E', 'f', 'm', 't', ' '});
-    putLittleEndian(file, 16, 4);
-    putLittleEndian(file, 1, 2);         // PCM
-    putLittleEndian(file, 1, 2);         // mono
-    putLittleEndian(file, rate, 4);
-    putLittleEndian(file, 2 * rate, 4);  // bytes a second
-    putLittleEndian(file, 2, 2);         // bytes a frame
-    putLittleEndian(file, 16, 2);
+    PutLittleEndian(file, 16, 4);
+    PutLittleEndian(file, 1, 2);         // PCM
+    PutLittleEndian(file, 1, 2);         // mono
+    PutLittleEndian(file, rate, 4);
+    PutLittleEndian(file, 2 * rate, 4);  // bytes a second
+    PutLittleEndian(file, 2, 2);         // bytes a frame
+    PutLittleEndian(file, 16, 2);
     file.insert(file.end(), {'d', 'a', 't', 'a'});
-    putLittleEndian(file, 2 * frames, 4);
+    PutLittleEndian(file, 2 * frames, 4);
     for (uint32_t i = 0; i < frames; ++i)
-        putLittleEndian(file, uint16_t(int16_t(8000 * std::sin(2 * std::numbers::pi * 440 * i / rate))), 2);
+        PutLittleEndian(file, uint16_t(int16_t(8000 * std::sin(2 * std::numbers::pi * 440 * i / rate))), 2);
     return file;
 }

@@ -29,13 +29,13 @@ protected:
     {
         ASSERT_TRUE(directory_.isValid());
         tone_ = directory_.filePath(QStringLiteral("tone.wav")).toStdString();
-        writeFile(tone_, waveTone(0.3));
+        WriteFile(tone_, WaveTone(0.3));
     }
 
-    bool quietWithin(std::chrono::milliseconds limit)
+    bool QuietWithin(std::chrono::milliseconds limit)
     {
         const auto deadline = Clock::now() + limit;
-        while (player_.isSounding()) {
+        while (player_.IsSounding()) {
             if (Clock::now() > deadline)
                 return false;
             std::this_thread::sleep_for(20ms);
@@ -51,21 +51,21 @@ protected:
 TEST_F(WaveSound, PlaysInTheBackgroundAndReleasesTheDeviceAfterTheEnd)
 {
     const auto started = Clock::now();
-    ASSERT_TRUE(player_.start(tone_));
-    EXPECT_TRUE(player_.isSounding());
+    ASSERT_TRUE(player_.Start(tone_));
+    EXPECT_TRUE(player_.IsSounding());
 
-    EXPECT_TRUE(quietWithin(3s));
+    EXPECT_TRUE(QuietWithin(3s));
     EXPECT_GE(Clock::now() - started, 300ms) << "released before the sound was over";
 }
 
 TEST_F(WaveSound, ANewSoundReplacesTheOneBeforeAndStopEndsItAtOnce)
 {
-    ASSERT_TRUE(player_.start(tone_));
-    ASSERT_TRUE(player_.start(tone_));
-    EXPECT_TRUE(player_.isSounding());
+    ASSERT_TRUE(player_.Start(tone_));
+    ASSERT_TRUE(player_.Start(tone_));
+    EXPECT_TRUE(player_.IsSounding());
 
-    player_.stop();
-    EXPECT_FALSE(player_.isSounding());
+    player_.Stop();
+    EXPECT_FALSE(player_.IsSounding());
 }
 
 struct UnplayableCase {
@@ -80,11 +80,11 @@ TEST_P(UnplayableWaves, LeaveTheSoundThatPlaysAlone)
 {
     const std::string path = directory_.filePath(QString::fromUtf8(GetParam().name)).toStdString();
     if (!GetParam().content.empty())
-        writeFile(path, GetParam().content);
-    ASSERT_TRUE(player_.start(tone_));
+        WriteFile(path, GetParam().content);
+    ASSERT_TRUE(player_.Start(tone_));
 
-    EXPECT_FALSE(player_.start(path));
-    EXPECT_TRUE(player_.isSounding());
+    EXPECT_FALSE(player_.Start(path));
+    EXPECT_TRUE(player_.IsSounding());
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, UnplayableWaves,
@@ -96,7 +96,7 @@ TEST_F(WaveSound, SndPlaySoundTakesTheNameFromTheCurrentDirectory)
 {
     const QString previous = QDir::currentPath();
     ASSERT_TRUE(QDir::setCurrent(directory_.path()));
-    writeFile("tobibrnd.wav", waveTone(0.2));
+    WriteFile("tobibrnd.wav", WaveTone(0.2));
 
     EXPECT_TRUE(sndPlaySoundA("tobibrnd.wav", SND_ASYNC));
     EXPECT_FALSE(sndPlaySoundA("missing.wav", SND_ASYNC));
@@ -117,8 +117,8 @@ TEST_F(WaveSound, TheShippedChimeIsShortSixteenBitPcmAndPlaysThrough)
     EXPECT_GE(seconds, 1.0);
     EXPECT_LE(seconds, 1.5);
 
-    ASSERT_TRUE(player_.start(chime));
-    EXPECT_TRUE(quietWithin(3s));
+    ASSERT_TRUE(player_.Start(chime));
+    EXPECT_TRUE(QuietWithin(3s));
 }
 
 } // namespace

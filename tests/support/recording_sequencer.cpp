@@ -5,25 +5,25 @@ RecordingSequencer::RecordingSequencer(SequencerScript &script)
 {
 }
 
-uint32_t RecordingSequencer::open(const std::string &fileName)
+uint32_t RecordingSequencer::Open(const std::string &fileName)
 {
     script_.calls.push_back("open " + fileName);
     return script_.openResult;
 }
 
-uint32_t RecordingSequencer::play()
+uint32_t RecordingSequencer::Play()
 {
     script_.calls.push_back("play");
     return script_.playResult;
 }
 
-SequencerMode RecordingSequencer::mode()
+SequencerMode RecordingSequencer::Mode()
 {
     script_.calls.push_back("mode");
     return script_.mode;
 }
 
-void RecordingSequencer::close()
+void RecordingSequencer::Close()
 {
     script_.calls.push_back("close");
 }

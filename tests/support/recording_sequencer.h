@@ -19,10 +19,10 @@ class RecordingSequencer final : public SequencerDevice {
 public:
     explicit RecordingSequencer(SequencerScript &script);
 
-    uint32_t open(const std::string &fileName) override;
-    uint32_t play() override;
-    SequencerMode mode() override;
-    void close() override;
+    uint32_t Open(const std::string &fileName) override;
+    uint32_t Play() override;
+    SequencerMode Mode() override;
+    void Close() override;
 
 private:
     SequencerScript &script_;

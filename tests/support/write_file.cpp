@@ -2,7 +2,7 @@
 
 #include <fstream>
 
-void writeFile(const std::string &path, const std::vector<uint8_t> &bytes)
+void WriteFile(const std::string &path, const std::vector<uint8_t> &bytes)
 {
     std::ofstream out(path, std::ios::binary);
     out.write(reinterpret_cast<const char *>(bytes.data()), std::streamsize(bytes.size()));

@@ -4,4 +4,4 @@
 #include <string>
 #include <vector>
 
-void writeFile(const std::string &path, const std::vector<uint8_t> &bytes);
+void WriteFile(const std::string &path, const std::vector<uint8_t> &bytes);
