@@ -3,11 +3,13 @@
 #include <QDir>
 #include <QFileInfo>
 
+using namespace Qt::Literals::StringLiterals;
+
 QString EnterDataDirectory()
 {
-    if (QFileInfo::exists(QStringLiteral("WORD5.TXT")))
+    if (QFileInfo::exists(u"WORD5.TXT"_s))
         return QDir::currentPath();
-    const QString installed = QStringLiteral(GIEICHO_DATA_DIR);
+    QString installed = QString::fromUtf8(GIEICHO_DATA_DIR);
     QDir::setCurrent(installed);
     return installed;
 }

@@ -1,11 +1,11 @@
 #include "app/program_start_up.h"
 
 #include "app/data_directory.h"
-#include "forms/program_end.h"
 #include "card/form1.h"
 #include "dialogs/form2.h"
 #include "dialogs/form3.h"
 #include "dialogs/tobidemo.h"
+#include "forms/program_end.h"
 #include "poem/composer.h"
 #include "poem/phrase_loader.h"
 #include "poem/random.h"
@@ -13,11 +13,12 @@
 
 #include <QMessageBox>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 
 // Shows a window without blocking and waits until it is no longer visible.
-template <typename Window>
-void ShowAndWait(Window &window)
+template <typename Window> void ShowAndWait(Window &window)
 {
     window.show();
     WaitWhileVisible(window);
@@ -25,7 +26,10 @@ void ShowAndWait(Window &window)
 
 } // namespace
 
-ProgramStartUp::ProgramStartUp() : dataDirectory_(EnterDataDirectory()) {}
+ProgramStartUp::ProgramStartUp()
+    : dataDirectory_(EnterDataDirectory())
+{
+}
 ProgramStartUp::~ProgramStartUp() = default;
 
 void ProgramStartUp::SeedRandom()
@@ -41,7 +45,7 @@ void ProgramStartUp::ShowSplash()
 
 void ProgramStartUp::PlayOpeningMusic()
 {
-    PlayMidi(QStringLiteral("ge_open.mid"));
+    PlayMidi(u"ge_open.mid"_s);
 }
 
 void ProgramStartUp::ShowTitle()
@@ -59,8 +63,8 @@ bool ProgramStartUp::LoadPhrases()
         return true;
     // The opening music would otherwise sound on under the message and after it.
     StopMidi();
-    QMessageBox::critical(nullptr, QStringLiteral("戯詠帖"),
-                          QStringLiteral("語句ファイルを読み込めないため、終了します。\n\n") + error->Message());
+    QMessageBox::critical(nullptr, u"戯詠帖"_s,
+                          u"語句ファイルを読み込めないため、終了します。\n\n"_s + error->Message());
     return false;
 }
 

@@ -1,11 +1,13 @@
 #include "card/card_output.h"
 
-#include "forms/picture_box.h"
 #include "card/vertical_column.h"
+#include "forms/picture_box.h"
 
 #include <QPainter>
 #include <QPrinter>
 #include <QWidget>
+
+using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
@@ -39,7 +41,7 @@ void DrawCard(QWidget &card, QPainter &painter, const QRectF &target)
 
 bool PrintCard(QWidget &card, QPrinter &printer)
 {
-    printer.setDocName(QStringLiteral("戯詠帖"));
+    printer.setDocName(u"戯詠帖"_s);
     QPainter painter;
     if (!painter.begin(&printer))
         return false;
@@ -48,7 +50,8 @@ bool PrintCard(QWidget &card, QPrinter &printer)
     const qreal dotsPerMm = printer.resolution() / 25.4;
     QSizeF shikishi(242 * dotsPerMm, 272 * dotsPerMm);
     shikishi = shikishi.boundedTo(printable.size());
-    DrawCard(card, painter, QRectF(printable.center() - QPointF(shikishi.width() / 2, shikishi.height() / 2), shikishi));
+    DrawCard(card, painter,
+             QRectF(printable.center() - QPointF(shikishi.width() / 2, shikishi.height() / 2), shikishi));
     return painter.end();
 }
 

@@ -3,11 +3,12 @@
 #include <QFont>
 #include <QStringList>
 
+using namespace Qt::Literals::StringLiterals;
+
 void RegisterCardTypeface()
 {
-    QFont::insertSubstitutions(QStringLiteral("HG正楷書体-PRO"),
-                               {QStringLiteral("青柳衡山フォントT"), QStringLiteral("AoyagiKouzanFontT"),
-                                QStringLiteral("IPAex明朝"), QStringLiteral("IPAexMincho"),
-                                QStringLiteral("Noto Serif CJK JP")});
-    QFont::insertSubstitutions(QStringLiteral("IPAex明朝"), {QStringLiteral("IPAexMincho")});
+    QFont::insertSubstitutions(
+        u"HG正楷書体-PRO"_s,
+        {u"青柳衡山フォントT"_s, u"AoyagiKouzanFontT"_s, u"IPAex明朝"_s, u"IPAexMincho"_s, u"Noto Serif CJK JP"_s});
+    QFont::insertSubstitutions(u"IPAex明朝"_s, {u"IPAexMincho"_s});
 }

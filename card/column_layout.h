@@ -9,10 +9,10 @@
 // its centre line, in the pixels of the column's font.
 struct ColumnGlyph
 {
-    int face = 0;          // index in the column's FaceChain
+    int face = 0; // index in the column's FaceChain
     quint32 glyph = 0;
-    QPointF origin;        // the pen origin the glyph is drawn at
-    bool turned = false;   // drawn a quarter turn clockwise about turnCentre
+    QPointF origin; // the pen origin the glyph is drawn at
+    bool turned = false; // drawn a quarter turn clockwise about turnCentre
     QPointF turnCentre;
 };
 

@@ -37,8 +37,7 @@ void PaintColumn(QPainter &painter, const ColumnLayout &layout, const FaceChain 
             painter.save();
             painter.translate(centreX + glyph.turnCentre.x(), glyph.turnCentre.y());
             painter.rotate(90);
-            PaintRun(painter, faces.Face(glyph.face).RawFont(), {glyph.glyph},
-                     {glyph.origin - glyph.turnCentre});
+            PaintRun(painter, faces.Face(glyph.face).RawFont(), {glyph.glyph}, {glyph.origin - glyph.turnCentre});
             painter.restore();
             continue;
         }

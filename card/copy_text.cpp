@@ -3,11 +3,13 @@
 #include <QClipboard>
 #include <QGuiApplication>
 
+using namespace Qt::Literals::StringLiterals;
+
 QString CopyText(const QStringList &captions)
 {
     QString joined;
     for (const QString &caption : captions)
-        joined += caption + QStringLiteral("\r\n");
+        joined += caption + u"\r\n"_s;
     joined.replace(u'｜', u'ー');
     return joined;
 }

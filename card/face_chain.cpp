@@ -6,6 +6,8 @@
 
 #include <algorithm>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 
 QRawFont RawFontOf(const QString &family, qreal pixelSize)
@@ -19,7 +21,7 @@ QRawFont RawFontOf(const QString &family, qreal pixelSize)
 
 QString KeyOf(const QRawFont &raw)
 {
-    return QStringLiteral("%1|%2|%3").arg(raw.familyName(), raw.styleName()).arg(raw.pixelSize());
+    return u"%1|%2|%3"_s.arg(raw.familyName(), raw.styleName()).arg(raw.pixelSize());
 }
 
 } // namespace
@@ -40,8 +42,8 @@ FaceChain::FaceChain(const QRawFont &own)
 {
     rawFonts_.push_back(own);
     QStringList families = QFontDatabase::families(QFontDatabase::Japanese);
-    families.prepend(QStringLiteral("IPAexMincho"));
-    families.prepend(QStringLiteral("IPAex明朝"));
+    families.prepend(u"IPAexMincho"_s);
+    families.prepend(u"IPAex明朝"_s);
     for (const QString &family : families) {
         if (!QFontDatabase::hasFamily(family))
             continue;

@@ -1,20 +1,20 @@
 #include "card/form1.h"
 
-#include "forms/center_form.h"
-#include "forms/program_end.h"
-#include "settings/shared_settings.h"
-#include "forms/twips.h"
 #include "card/card_choice.h"
 #include "card/card_output.h"
-#include "forms/picture_box.h"
-#include "forms/picture_variants.h"
-#include "card/copy_text.h"
 #include "card/card_printing.h"
+#include "card/copy_text.h"
 #include "card/vertical_column.h"
 #include "dialogs/form2.h"
 #include "dialogs/form4.h"
+#include "forms/center_form.h"
+#include "forms/picture_box.h"
+#include "forms/picture_variants.h"
+#include "forms/program_end.h"
+#include "forms/twips.h"
 #include "poem/composer.h"
 #include "poem/random.h"
+#include "settings/shared_settings.h"
 #include "sound/midi_player.h"
 
 #include <QCloseEvent>
@@ -25,9 +25,11 @@
 #include <QStandardPaths>
 #include <QTimer>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 
-const QString kCaption = QStringLiteral("戯詠帖");
+const QString kCaption = u"戯詠帖"_s;
 
 // Left, top, width, height of the four poem columns, in twips.
 constexpr float kColumnPlaces[4][4] = {
@@ -48,7 +50,7 @@ Form1::Form1(QWidget *parent)
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(TwipsToPixels(5970), TwipsToPixels(5985));
     // The window's own font, which the poet name uses.
-    setFont(QFont(QStringLiteral("IPAex明朝"), 10));
+    setFont(QFont(u"IPAex明朝"_s, 10));
     BuildControls();
     BuildMenu();
     Form_Load();
@@ -68,7 +70,7 @@ void Form1::BuildControls()
     connect(Image2, &ControlWidget::Click, this, &Form1::Image2_Click);
     connect(Image2, &ControlWidget::MouseDown, this, &Form1::Image2_MouseDown);
 
-    QFont columnFont(QStringLiteral("HG正楷書体-PRO"));
+    QFont columnFont(u"HG正楷書体-PRO"_s);
     columnFont.setPointSize(12);
     columnFont.setWeight(QFont::Normal);
     for (int i = 0; i < 4; ++i) {
@@ -76,7 +78,7 @@ void Form1::BuildControls()
         const float *place = kColumnPlaces[i];
         Label1[i]->setGeometry(TwipsRect(place[0], place[1], place[2], place[3]));
         Label1[i]->setFont(columnFont);
-        Label1[i]->setText(QStringLiteral("*****"));
+        Label1[i]->setText(u"*****"_s);
         connect(Label1[i], &ControlWidget::Click, this, [this, i] { Label1_Click(i); });
         connect(Label1[i], &ControlWidget::MouseDown, this,
                 [this, i](int button, int shift, float x, float y) { Label1_MouseDown(i, button, shift, x, y); });
@@ -85,10 +87,10 @@ void Form1::BuildControls()
     // The poet name has no handlers: presses and clicks on it do nothing.
     Label5 = new VerticalColumn(this);
     Label5->setGeometry(TwipsRect(1080, 4800, 255, 1095));
-    Label5->setText(QStringLiteral("*****"));
+    Label5->setText(u"*****"_s);
 
     for (int i = 0; i < 6; ++i)
-        Image1[i] = PictureVariants::Load(QStringLiteral(":/card%1.png").arg(i + 1), devicePixelRatioF());
+        Image1[i] = PictureVariants::Load(u":/card%1.png"_s.arg(i + 1), devicePixelRatioF());
 
     Timer1 = new QTimer(this);
     connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
@@ -96,14 +98,14 @@ void Form1::BuildControls()
 
 void Form1::BuildMenu()
 {
-    mnuPOPUP = new QMenu(QStringLiteral("POPUPMENU"), this);
-    mnuconfig = mnuPOPUP->addAction(QStringLiteral("設定変更(&A)"), this, &Form1::mnuconfig_Click);
+    mnuPOPUP = new QMenu(u"POPUPMENU"_s, this);
+    mnuconfig = mnuPOPUP->addAction(u"設定変更(&A)"_s, this, &Form1::mnuconfig_Click);
     mnubrank1 = mnuPOPUP->addSeparator();
-    mnuCopy = mnuPOPUP->addAction(QStringLiteral("コピー(&C)"), this, &Form1::mnuCopy_Click);
-    mnuFont = mnuPOPUP->addAction(QStringLiteral("書体変更(&F)"), this, &Form1::mnuFont_Click);
-    mnusikisi = mnuPOPUP->addAction(QStringLiteral("色紙作成(&S)"), this, &Form1::mnusikisi_Click);
-    mnuSaveImage = mnuPOPUP->addAction(QStringLiteral("画像で保存(&P)…"), this, &Form1::mnuSaveImage_Click);
-    mnuBGM = mnuPOPUP->addAction(QStringLiteral("BGM ON/OFF(&B)"), this, &Form1::mnuBGM_Click);
+    mnuCopy = mnuPOPUP->addAction(u"コピー(&C)"_s, this, &Form1::mnuCopy_Click);
+    mnuFont = mnuPOPUP->addAction(u"書体変更(&F)"_s, this, &Form1::mnuFont_Click);
+    mnusikisi = mnuPOPUP->addAction(u"色紙作成(&S)"_s, this, &Form1::mnusikisi_Click);
+    mnuSaveImage = mnuPOPUP->addAction(u"画像で保存(&P)…"_s, this, &Form1::mnuSaveImage_Click);
+    mnuBGM = mnuPOPUP->addAction(u"BGM ON/OFF(&B)"_s, this, &Form1::mnuBGM_Click);
     mnuBGM->setCheckable(true);
     mnuBGM->setChecked(true);
 }
@@ -125,11 +127,11 @@ void Form1::ShowCardPicture()
     Image2->setPicture(Image1[CardIndexFor(kigoType, enkaMode) - 1]);
 }
 
-void Form1::ShowPoem(const QString &phrase1, const QString &phrase2, const QString &phrase3,
-                     const QString &phrase4, const QString &phrase5)
+void Form1::ShowPoem(const QString &phrase1, const QString &phrase2, const QString &phrase3, const QString &phrase4,
+                     const QString &phrase5)
 {
     if (bgmOn) {
-        bgmFile = QStringLiteral("ge_bg%1.mid").arg(DrawIndex(Rnd(), 4), 0, 16);
+        bgmFile = u"ge_bg%1.mid"_s.arg(DrawIndex(Rnd(), 4), 0, 16);
         PlayBgmIfIdle();
     }
     Timer1->start(100);
@@ -203,11 +205,12 @@ void Form1::mnuconfig_Click()
 
 void Form1::mnuCopy_Click()
 {
-    const QString text = CopyText({Label1[0]->text(), Label1[1]->text(), Label1[2]->text(), Label1[3]->text(),
-                                   Label5->text()});
+    const QString text =
+        CopyText({Label1[0]->text(), Label1[1]->text(), Label1[2]->text(), Label1[3]->text(), Label5->text()});
     if (!clipboardWriter(text))
-        QMessageBox::warning(this, kCaption, QStringLiteral("クリップボードに歌を書き込めませんでした。\n"
-                                                            "ほかのプログラムがクリップボードを使っていないか確かめてください。"));
+        QMessageBox::warning(this, kCaption,
+                             u"クリップボードに歌を書き込めませんでした。\n"
+                             "ほかのプログラムがクリップボードを使っていないか確かめてください。"_s);
 }
 
 void Form1::mnuFont_Click()
@@ -218,8 +221,7 @@ void Form1::mnuFont_Click()
 
 void Form1::mnusikisi_Click()
 {
-    QMessageBox prompt(QMessageBox::Information, kCaption,
-                       QStringLiteral("この歌の色紙を作成します。プリンタを準備してください。"),
+    QMessageBox prompt(QMessageBox::Information, kCaption, u"この歌の色紙を作成します。プリンタを準備してください。"_s,
                        QMessageBox::Yes | QMessageBox::No, this);
     prompt.setDefaultButton(QMessageBox::Yes);
     if (prompt.exec() != QMessageBox::Yes)
@@ -231,13 +233,12 @@ void Form1::mnusikisi_Click()
 void Form1::mnuSaveImage_Click()
 {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-    const QString fileName = QFileDialog::getSaveFileName(this, QStringLiteral("色紙を画像で保存"),
-                                                          folder + QStringLiteral("/戯詠帖.png"),
-                                                          QStringLiteral("PNG 画像 (*.png)"));
+    const QString fileName =
+        QFileDialog::getSaveFileName(this, u"色紙を画像で保存"_s, folder + u"/戯詠帖.png"_s, u"PNG 画像 (*.png)"_s);
     if (fileName.isEmpty())
         return;
     if (!CardImage(*this, 2.0).save(fileName, "PNG"))
-        QMessageBox::warning(this, kCaption, QStringLiteral("「%1」に保存できませんでした。").arg(fileName));
+        QMessageBox::warning(this, kCaption, u"「%1」に保存できませんでした。"_s.arg(fileName));
 }
 
 void Form1::mnuBGM_Click()

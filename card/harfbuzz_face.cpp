@@ -15,8 +15,8 @@ hb_blob_t *ReferenceTable(hb_face_t *, hb_tag_t tag, void *userData)
         delete table;
         return nullptr;
     }
-    return hb_blob_create(table->constData(), static_cast<unsigned>(table->size()), HB_MEMORY_MODE_READONLY,
-                          table, [](void *data) { delete static_cast<QByteArray *>(data); });
+    return hb_blob_create(table->constData(), static_cast<unsigned>(table->size()), HB_MEMORY_MODE_READONLY, table,
+                          [](void *data) { delete static_cast<QByteArray *>(data); });
 }
 
 } // namespace
@@ -32,8 +32,8 @@ HarfBuzzFace::HarfBuzzFace(const QRawFont &font)
 
     hb_codepoint_t ideographicSpace = 0;
     rowPitch_ = hb_font_get_nominal_glyph(font_, U'\u3000', &ideographicSpace)
-                    ? -hb_font_get_glyph_v_advance(font_, ideographicSpace) * scale_
-                    : rawFont_.pixelSize();
+        ? -hb_font_get_glyph_v_advance(font_, ideographicSpace) * scale_
+        : rawFont_.pixelSize();
     if (rowPitch_ <= 0)
         rowPitch_ = rawFont_.pixelSize();
 }

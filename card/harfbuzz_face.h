@@ -18,9 +18,9 @@ public:
     {
         quint32 glyph = 0;
         QPointF origin;
-        qreal advance = 0;   // the row's height
-        QRectF ink;          // relative to the row's top on the centre line
-        bool verticalForm = false;  // the face substituted a vertical alternate
+        qreal advance = 0; // the row's height
+        QRectF ink; // relative to the row's top on the centre line
+        bool verticalForm = false; // the face substituted a vertical alternate
     };
 
     explicit HarfBuzzFace(const QRawFont &font);
@@ -50,6 +50,6 @@ private:
     QRawFont rawFont_;
     hb_face_t *face_ = nullptr;
     hb_font_t *font_ = nullptr;
-    qreal scale_ = 1;  // pixels per font unit
+    qreal scale_ = 1; // pixels per font unit
     qreal rowPitch_ = 0;
 };

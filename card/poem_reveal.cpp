@@ -1,10 +1,11 @@
 #include "card/poem_reveal.h"
 
-std::array<QString, 4> PoemReveal::DisplayLines(const QString &phrase1, const QString &phrase2,
-                                                const QString &phrase3, const QString &phrase4,
-                                                const QString &phrase5)
+using namespace Qt::Literals::StringLiterals;
+
+std::array<QString, 4> PoemReveal::DisplayLines(const QString &phrase1, const QString &phrase2, const QString &phrase3,
+                                                const QString &phrase4, const QString &phrase5)
 {
-    return {phrase1, phrase2, phrase3, phrase4 + QStringLiteral("  ") + phrase5};
+    return {phrase1, phrase2, phrase3, phrase4 + u"  "_s + phrase5};
 }
 
 void PoemReveal::Begin(const std::array<QString, 4> &lines)

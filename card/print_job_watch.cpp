@@ -3,7 +3,7 @@
 namespace {
 
 constexpr int kPollMs = 500;
-constexpr qint64 kGiveUpMs = 10 * 60 * 1000;
+constexpr qint64 kGiveUpMs = qint64(10) * 60 * 1000;
 
 } // namespace
 

@@ -56,18 +56,12 @@ PrintQueue::JobState PrintQueue::StateOf(int jobId) const
         case IPP_JSTATE_HELD:
             result = CurrentReadiness() == Readiness::Paused ? JobState::Failed : JobState::Waiting;
             break;
-        case IPP_JSTATE_PROCESSING:
-            result = JobState::Waiting;
-            break;
+        case IPP_JSTATE_PROCESSING: result = JobState::Waiting; break;
         // A printer that cannot take the page cancels the job itself.
         case IPP_JSTATE_STOPPED:
         case IPP_JSTATE_CANCELED:
-        case IPP_JSTATE_ABORTED:
-            result = JobState::Failed;
-            break;
-        case IPP_JSTATE_COMPLETED:
-            result = JobState::Done;
-            break;
+        case IPP_JSTATE_ABORTED: result = JobState::Failed; break;
+        case IPP_JSTATE_COMPLETED: result = JobState::Done; break;
         }
     }
     cupsFreeJobs(count, jobs);

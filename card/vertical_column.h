@@ -1,7 +1,7 @@
 #pragma once
 
-#include "forms/control_widget.h"
 #include "card/column_layout.h"
+#include "forms/control_widget.h"
 
 #include <QString>
 

@@ -33,24 +33,67 @@ char32_t VerticalPresentationForm(char32_t c)
 bool TurnsInColumn(char32_t c)
 {
     switch (c) {
-    case U'～': case U'〜': case U'－': case U'−': case U'ー': case U'—': case U'―': case U'＝': case U'→':
-    case U'←': case U'…': case U'‥': case U'「': case U'」': case U'『': case U'』': case U'（': case U'）':
-    case U'【': case U'】': case U'〔': case U'〕': case U'《': case U'》': case U'〈': case U'〉':
-        return true;
-    default:
-        return false;
+    case U'～':
+    case U'〜':
+    case U'－':
+    case U'−':
+    case U'ー':
+    case U'—':
+    case U'―':
+    case U'＝':
+    case U'→':
+    case U'←':
+    case U'…':
+    case U'‥':
+    case U'「':
+    case U'」':
+    case U'『':
+    case U'』':
+    case U'（':
+    case U'）':
+    case U'【':
+    case U'】':
+    case U'〔':
+    case U'〕':
+    case U'《':
+    case U'》':
+    case U'〈':
+    case U'〉': return true;
+    default: return false;
     }
 }
 
 bool SitsUpperRight(char32_t c)
 {
     switch (c) {
-    case U'ぁ': case U'ぃ': case U'ぅ': case U'ぇ': case U'ぉ': case U'っ': case U'ゃ': case U'ゅ': case U'ょ':
-    case U'ゎ': case U'ゕ': case U'ゖ': case U'ァ': case U'ィ': case U'ゥ': case U'ェ': case U'ォ': case U'ッ':
-    case U'ャ': case U'ュ': case U'ョ': case U'ヮ': case U'ヵ': case U'ヶ': case U'、': case U'。': case U'，':
-        return true;
-    default:
-        return false;
+    case U'ぁ':
+    case U'ぃ':
+    case U'ぅ':
+    case U'ぇ':
+    case U'ぉ':
+    case U'っ':
+    case U'ゃ':
+    case U'ゅ':
+    case U'ょ':
+    case U'ゎ':
+    case U'ゕ':
+    case U'ゖ':
+    case U'ァ':
+    case U'ィ':
+    case U'ゥ':
+    case U'ェ':
+    case U'ォ':
+    case U'ッ':
+    case U'ャ':
+    case U'ュ':
+    case U'ョ':
+    case U'ヮ':
+    case U'ヵ':
+    case U'ヶ':
+    case U'、':
+    case U'。':
+    case U'，': return true;
+    default: return false;
     }
 }
 

@@ -98,8 +98,8 @@ void VerticalTypesetter::Append(ColumnLayout &layout, char32_t c) const
     if (!glyph.verticalForm && HasVerticalForm(c)) {
         // The face has no vertical alternate: set it as vertical type would.
         const char32_t form = VerticalPresentationForm(c);
-        const HarfBuzzFace::VerticalGlyph presentation = form && face.HasGlyph(form) ? face.ShapeVertical(form)
-                                                                                      : HarfBuzzFace::VerticalGlyph();
+        const HarfBuzzFace::VerticalGlyph presentation =
+            form && face.HasGlyph(form) ? face.ShapeVertical(form) : HarfBuzzFace::VerticalGlyph();
         if (Visible(presentation)) {
             glyph.glyph = presentation.glyph;
             glyph.origin = presentation.origin;
@@ -108,8 +108,9 @@ void VerticalTypesetter::Append(ColumnLayout &layout, char32_t c) const
             placed.turnCentre = face.EmBoxCentre(glyph) + QPointF(0, top);
         } else if (SitsUpperRight(c)) {
             const bool punctuation = c == U'、' || c == U'。' || c == U'，';
-            MoveInkTo(glyph, punctuation ? QPointF(glyph.advance * 0.25, glyph.advance * 0.25)
-                                         : QPointF(glyph.advance * 0.08, glyph.advance * 0.42));
+            MoveInkTo(glyph,
+                      punctuation ? QPointF(glyph.advance * 0.25, glyph.advance * 0.25)
+                                  : QPointF(glyph.advance * 0.08, glyph.advance * 0.42));
         }
     }
     placed.face = choice.face;

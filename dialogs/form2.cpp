@@ -1,8 +1,8 @@
 #include "dialogs/form2.h"
 
 #include "forms/center_form.h"
-#include "settings/shared_settings.h"
 #include "forms/twips.h"
+#include "settings/shared_settings.h"
 
 #include <QGroupBox>
 #include <QLineEdit>
@@ -32,7 +32,8 @@ QGroupBox *Frame(const QString &caption, QWidget *form, const QRect &place)
 
 } // namespace
 
-Form2::Form2(QWidget *parent) : ToolDialog(u"戯詠帖／歌種指定"_s, 3180, 4200, parent)
+Form2::Form2(QWidget *parent)
+    : ToolDialog(u"戯詠帖／歌種指定"_s, 3180, 4200, parent)
 {
     BuildControls();
     Form_Load();

@@ -8,6 +8,8 @@
 
 #include <QCloseEvent>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 // Why a window closes: by the program's own call, or anything else.
 constexpr int kClosedByProgram = 1;
@@ -15,16 +17,17 @@ constexpr int kClosedByUser = 0;
 } // namespace
 
 Form3::Form3(QWidget *parent)
-    : QWidget(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint
-                          | Qt::MSWindowsFixedSizeDialogHint)
+    : QWidget(parent,
+              Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint
+                  | Qt::MSWindowsFixedSizeDialogHint)
 {
-    setWindowTitle(QStringLiteral("戯詠帖"));
+    setWindowTitle(u"戯詠帖"_s);
     setFixedSize(TwipsToPixels(4485), TwipsToPixels(4410));
     // The picture box is a little larger than the window, so the picture
     // covers the whole client area.
     Image1 = new PictureBox(this);
     Image1->setGeometry(TwipsRect(0, 0, 4500, 4500));
-    Image1->setPicture(PictureVariants::Load(QStringLiteral(":/title.png"), devicePixelRatioF()));
+    Image1->setPicture(PictureVariants::Load(u":/title.png"_s, devicePixelRatioF()));
     connect(Image1, &ControlWidget::Click, this, &Form3::Image1_Click);
     Form_Load();
 }

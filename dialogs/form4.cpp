@@ -1,8 +1,8 @@
 #include "dialogs/form4.h"
 
-#include "forms/twips.h"
 #include "dialogs/installed_font_names.h"
 #include "dialogs/japanese_font_names.h"
+#include "forms/twips.h"
 
 #include <QEvent>
 #include <QListWidget>
@@ -11,7 +11,8 @@
 using namespace Qt::Literals::StringLiterals;
 
 Form4::Form4(const std::array<QWidget *, 4> &columns, QWidget *parent)
-    : ToolDialog(u"戯詠帖／書体選択"_s, 4125, 3405, parent), columns_(columns)
+    : ToolDialog(u"戯詠帖／書体選択"_s, 4125, 3405, parent)
+    , columns_(columns)
 {
     BuildControls();
     Form_Load();
@@ -53,8 +54,7 @@ bool Form4::eventFilter(QObject *watched, QEvent *event)
     case QEvent::MouseMove:
         // A press on the blank part below the entries would clear the choice.
         return !List1->indexAt(static_cast<QMouseEvent *>(event)->position().toPoint()).isValid();
-    default:
-        return ToolDialog::eventFilter(watched, event);
+    default: return ToolDialog::eventFilter(watched, event);
     }
 }
 

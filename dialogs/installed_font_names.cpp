@@ -34,8 +34,8 @@ QStringList InstalledFontNames()
     const std::unique_ptr<FcPattern, decltype(&FcPatternDestroy)> all(FcPatternCreate(), FcPatternDestroy);
     const std::unique_ptr<FcObjectSet, decltype(&FcObjectSetDestroy)> wanted(
         FcObjectSetBuild(FC_FAMILY, FC_FAMILYLANG, nullptr), FcObjectSetDestroy);
-    const std::unique_ptr<FcFontSet, decltype(&FcFontSetDestroy)> fonts(
-        FcFontList(nullptr, all.get(), wanted.get()), FcFontSetDestroy);
+    const std::unique_ptr<FcFontSet, decltype(&FcFontSetDestroy)> fonts(FcFontList(nullptr, all.get(), wanted.get()),
+                                                                        FcFontSetDestroy);
 
     QStringList shown;
     for (int i = 0; fonts && i < fonts->nfont; ++i) {

@@ -11,6 +11,8 @@
 #include <QScreen>
 #include <QTimer>
 
+using namespace Qt::Literals::StringLiterals;
+
 TobiDeMo::TobiDeMo(QWidget *parent)
     : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint)
 {
@@ -22,13 +24,13 @@ TobiDeMo::TobiDeMo(QWidget *parent)
 
     // Created from the bottom of the stack up: each later box is drawn over the ones before.
     image4_ = new PictureBox(this);
-    image4_->setPicture(PictureVariants::Load(QStringLiteral(":/emblem_whole.bmp"), devicePixelRatioF()));
+    image4_->setPicture(PictureVariants::Load(u":/emblem_whole.bmp"_s, devicePixelRatioF()));
     image5_ = new PictureBox(this);
-    image5_->setPicture(PictureVariants::Load(QStringLiteral(":/emblem_open.bmp"), devicePixelRatioF()));
+    image5_->setPicture(PictureVariants::Load(u":/emblem_open.bmp"_s, devicePixelRatioF()));
     image2_ = new PictureBox(this, true);
-    image2_->setPicture(PictureVariants::Load(QStringLiteral(":/wordmark.bmp"), devicePixelRatioF()));
+    image2_->setPicture(PictureVariants::Load(u":/wordmark.bmp"_s, devicePixelRatioF()));
     image3_ = new PictureBox(this);
-    image3_->setPicture(PictureVariants::Load(QStringLiteral(":/emblem_small.bmp"), devicePixelRatioF()));
+    image3_->setPicture(PictureVariants::Load(u":/emblem_small.bmp"_s, devicePixelRatioF()));
     for (QWidget *box : {static_cast<QWidget *>(image2_), static_cast<QWidget *>(image3_),
                          static_cast<QWidget *>(image4_), static_cast<QWidget *>(image5_)})
         box->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -72,7 +74,16 @@ void TobiDeMo::Timer1_Timer()
         Image2Box.left = (Width - Image2Box.width) / 2;
         Image2Box.top = (Height - Image2Box.height) / 2;
         break;
-    case 11: case 12: case 13: case 14: case 15: case 16: case 17: case 18: case 19: case 20:
+    case 11:
+    case 12:
+    case 13:
+    case 14:
+    case 15:
+    case 16:
+    case 17:
+    case 18:
+    case 19:
+    case 20:
         // The left edge moves by half the width step, so the wordmark stays
         // centred across; the top by a little less than half the height step.
         Image2Box.left -= 145;
@@ -95,8 +106,7 @@ void TobiDeMo::Timer1_Timer()
         Timer1->stop();
         close();
         return;
-    default:
-        return;
+    default: return;
     }
     PlaceImages();
 }

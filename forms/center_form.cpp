@@ -29,7 +29,8 @@ class CentreOnceFramed : public QObject
 {
 public:
     explicit CentreOnceFramed(QWidget &form)
-        : QObject(&form), form_(form)
+        : QObject(&form)
+        , form_(form)
     {
         form.installEventFilter(this);
     }

@@ -19,7 +19,7 @@ int ButtonCode(Qt::MouseButton button)
 int ShiftCode(Qt::KeyboardModifiers modifiers)
 {
     return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0)
-           | (modifiers & Qt::AltModifier ? 4 : 0);
+        | (modifiers & Qt::AltModifier ? 4 : 0);
 }
 
 } // namespace
@@ -30,7 +30,7 @@ void ControlWidget::mousePressEvent(QMouseEvent *event)
         leftPressed_ = true;
     const QPointF at = event->position() * kTwipsPerPixel;
     Q_EMIT MouseDown(ButtonCode(event->button()), ShiftCode(event->modifiers()), static_cast<float>(at.x()),
-                   static_cast<float>(at.y()));
+                     static_cast<float>(at.y()));
 }
 
 void ControlWidget::mouseReleaseEvent(QMouseEvent *event)

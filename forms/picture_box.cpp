@@ -7,7 +7,8 @@
 #include <cmath>
 
 PictureBox::PictureBox(QWidget *parent, bool stretch)
-    : ControlWidget(parent), stretch_(stretch)
+    : ControlWidget(parent)
+    , stretch_(stretch)
 {
     setAttribute(Qt::WA_OpaquePaintEvent, stretch);
 }

@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <cmath>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 
 // Which file each loaded picture came from, by the pixmap's cache key.
@@ -22,7 +24,7 @@ QString VariantPath(const QString &path, int factor)
         return path;
     const QFileInfo file(path);
     const QString directory = file.path() == u"." && !path.startsWith(u"./") ? QString() : file.path() + u'/';
-    return QStringLiteral("%1%2@%3x.%4").arg(directory, file.completeBaseName()).arg(factor).arg(file.suffix());
+    return u"%1%2@%3x.%4"_s.arg(directory, file.completeBaseName()).arg(factor).arg(file.suffix());
 }
 
 } // namespace

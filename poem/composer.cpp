@@ -1,12 +1,14 @@
 #include "poem/composer.h"
 
-#include "settings/shared_settings.h"
 #include "poem/feasibility.h"
 #include "poem/phrase_groups.h"
 #include "poem/poem_card.h"
 #include "poem/poem_patterns.h"
 #include "poem/poem_rules.h"
 #include "poem/random.h"
+#include "settings/shared_settings.h"
+
+using namespace Qt::Literals::StringLiterals;
 
 bool retryFlag = false;
 
@@ -30,7 +32,7 @@ QString WithBreaksAsSpaces(const QString &phrase)
     finished.reserve(phrase.size() + phrase.count(u'@'));
     for (QChar c : phrase) {
         if (c == u'@')
-            finished += QStringLiteral("  ");
+            finished += u"  "_s;
         else
             finished += c;
     }

@@ -5,6 +5,8 @@
 
 #include <algorithm>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 
 // How the drawable slots of one group spread over the tags: a draw takes slot
@@ -34,7 +36,8 @@ class OutlookSearch
 {
 public:
     OutlookSearch(int16_t season, bool nightSet)
-        : season_(season), nightSet_(nightSet)
+        : season_(season)
+        , nightSet_(nightSet)
     {
         candidates_[candidateCount_++] = Tag::None;
         if (nightSet)
@@ -77,8 +80,8 @@ private:
     {
         if (tag != Tag::None || (season_ >= 0 && season_ <= 4))
             return share.Share(tag);
-        return share.Share(Tag::None) + share.Share(Tag::Spring) + share.Share(Tag::Summer)
-               + share.Share(Tag::Autumn) + share.Share(Tag::Winter);
+        return share.Share(Tag::None) + share.Share(Tag::Spring) + share.Share(Tag::Summer) + share.Share(Tag::Autumn)
+            + share.Share(Tag::Winter);
     }
 
     int16_t season_;
@@ -168,8 +171,7 @@ SettingOutlook AssessSetting(const PhraseGroups &groups, int16_t season, bool ni
     const TagShare word7C(groups.Word7C), word7D(groups.Word7D), word12(groups.Word12);
     OutlookSearch search(season, nightSet);
     for (const PoemPattern &pattern : kPoemPatterns) {
-        const TagShare first(groups.*pattern.phrase1), second(groups.*pattern.phrase2),
-            third(groups.*pattern.phrase3);
+        const TagShare first(groups.*pattern.phrase1), second(groups.*pattern.phrase2), third(groups.*pattern.phrase3);
         const TagShare *twelve[5] = {&first, &second, &third, &word12, &emptyPhrase};
         const TagShare *sevenSeven[5] = {&first, &second, &third, &word7C, &word7D};
         search.AddShape(twelve, 1.0 / (4 * kEndingCount));
@@ -180,8 +182,8 @@ SettingOutlook AssessSetting(const PhraseGroups &groups, int16_t season, bool ni
 
 QString UnsatisfiableMessage(int16_t season, bool nightSet)
 {
-    return QStringLiteral("季語「%1」・「%2」の歌を作れる語句が、語句ファイル（WORD5.TXT・WORD7.TXT・"
-                          "WORD12.TXT）にそろっていません。\n"
-                          "設定変更で別の歌種を選ぶか、語句ファイルの語句とタグを見直してください。")
-        .arg(SeasonName(season), PoemSetName(nightSet));
+    return u"季語「%1」・「%2」の歌を作れる語句が、語句ファイル（WORD5.TXT・WORD7.TXT・"
+           "WORD12.TXT）にそろっていません。\n"
+           "設定変更で別の歌種を選ぶか、語句ファイルの語句とタグを見直してください。"_s.arg(SeasonName(season),
+                                                                                            PoemSetName(nightSet));
 }

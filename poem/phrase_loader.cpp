@@ -1,13 +1,15 @@
 #include "poem/phrase_loader.h"
 
-#include "settings/shared_settings.h"
 #include "poem/field_reader.h"
+#include "settings/shared_settings.h"
 
 #include <QDir>
 #include <QFile>
 #include <QStringDecoder>
 
 #include <vector>
+
+using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
@@ -31,7 +33,8 @@ class GroupFileLoader
 {
 public:
     GroupFileLoader(const QString &fileName, QByteArray bytes)
-        : fileName_(fileName), reader_(std::move(bytes))
+        : fileName_(fileName)
+        , reader_(std::move(bytes))
     {
     }
 
@@ -61,13 +64,13 @@ private:
     {
         if (counter > 100) {
             return LoadError{fileName_, reader_.FieldLine(),
-                             QStringLiteral("一つのグループに入る語句は101個までです。この行は102個目にあたります。")};
+                             u"一つのグループに入る語句は101個までです。この行は102個目にあたります。"_s};
         }
         QStringDecoder decoder("CP932", QStringDecoder::Flag::Stateless);
         const QString phrase = decoder(field);
         if (decoder.hasError()) {
             return LoadError{fileName_, reader_.FieldLine(),
-                             QStringLiteral("Shift-JIS（CP932）の文字として読めないバイトがあります。")};
+                             u"Shift-JIS（CP932）の文字として読めないバイトがあります。"_s};
         }
         group.phrases[counter] = phrase;
         group.tags[counter] = TagOf(phrase);
@@ -78,14 +81,13 @@ private:
     // The file has ended, so the line named is its last one.
     LoadError EndedInside(int number, int groupCount, int16_t storedSoFar) const
     {
-        const QString shape = QStringLiteral("このファイルには空行で区切った%1つのグループが要ります。").arg(groupCount);
+        const QString shape = u"このファイルには空行で区切った%1つのグループが要ります。"_s.arg(groupCount);
         if (storedSoFar == 0) {
             return {fileName_, reader_.LastLine(),
-                    QStringLiteral("第%1グループが始まる前にファイルが終わっています。").arg(number) + shape};
+                    u"第%1グループが始まる前にファイルが終わっています。"_s.arg(number) + shape};
         }
         return {fileName_, reader_.LastLine(),
-                QStringLiteral("第%1グループの途中でファイルが終わっています（グループの終わりに空行がありません）。")
-                        .arg(number)
+                u"第%1グループの途中でファイルが終わっています（グループの終わりに空行がありません）。"_s.arg(number)
                     + shape};
     }
 
@@ -107,8 +109,7 @@ std::optional<LoadError> LoadFile(const PhraseFile &file, QByteArray bytes, Phra
 // Loads the files in order, each read only when its turn comes, so the first
 // fault in reading order is the one reported. The groups are touched only
 // when all three files have loaded.
-template <typename ReadFile>
-std::optional<LoadError> LoadAll(PhraseGroups &groups, ReadFile readFile)
+template <typename ReadFile> std::optional<LoadError> LoadAll(PhraseGroups &groups, ReadFile readFile)
 {
     // Counters start at 0, so every group starts empty.
     PhraseGroups loaded;
@@ -131,8 +132,8 @@ std::optional<LoadError> LoadAll(PhraseGroups &groups, ReadFile readFile)
 QString LoadError::Message() const
 {
     if (line == 0)
-        return QStringLiteral("%1: %2").arg(fileName, problem);
-    return QStringLiteral("%1 %2 行目: %3").arg(fileName).arg(line).arg(problem);
+        return u"%1: %2"_s.arg(fileName, problem);
+    return u"%1 %2 行目: %3"_s.arg(fileName).arg(line).arg(problem);
 }
 
 std::optional<LoadError> LoadPhraseFiles(const QString &directory, PhraseGroups &groups)
@@ -142,8 +143,8 @@ std::optional<LoadError> LoadPhraseFiles(const QString &directory, PhraseGroups 
         QFile opened(QDir(directory).filePath(name));
         if (!opened.open(QIODevice::ReadOnly)) {
             return LoadError{name, 0,
-                             QStringLiteral("ファイルが見つからないか、開けません（フォルダ: %1）。")
-                                 .arg(QDir::toNativeSeparators(QDir(directory).absolutePath()))};
+                             u"ファイルが見つからないか、開けません（フォルダ: %1）。"_s.arg(
+                                 QDir::toNativeSeparators(QDir(directory).absolutePath()))};
         }
         bytes = opened.readAll();
         return std::nullopt;

@@ -1,5 +1,7 @@
 #include "poem/poem_rules.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 Tag SeasonTag(int16_t season)
 {
     switch (season) {
@@ -34,16 +36,16 @@ bool PassesRules(const Tag (&tags)[5], int16_t season, bool nightSet)
 QString SeasonName(int16_t season)
 {
     switch (season) {
-    case 0: return QStringLiteral("指定無し");
-    case 1: return QStringLiteral("春");
-    case 2: return QStringLiteral("夏");
-    case 3: return QStringLiteral("秋");
-    case 4: return QStringLiteral("冬");
+    case 0: return u"指定無し"_s;
+    case 1: return u"春"_s;
+    case 2: return u"夏"_s;
+    case 3: return u"秋"_s;
+    case 4: return u"冬"_s;
     default: return QString::number(season);
     }
 }
 
 QString PoemSetName(bool nightSet)
 {
-    return nightSet ? QStringLiteral("夜の百人一首") : QStringLiteral("朝の百人一首");
+    return nightSet ? u"夜の百人一首"_s : u"朝の百人一首"_s;
 }

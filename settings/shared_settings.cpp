@@ -1,5 +1,7 @@
 #include "settings/shared_settings.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 int16_t kigoType = 0;
 bool enkaMode = false;
 QString kajinName;
@@ -8,7 +10,7 @@ QString bgmFile;
 
 void SetSettingDefaults()
 {
-    kajinName = QStringLiteral("歌野　詠");
+    kajinName = u"歌野　詠"_s;
     enkaMode = false;
     kigoType = 0;
 }

@@ -1,9 +1,9 @@
 #include "sound/fluid_sequencer.h"
 
-#include "sound/sound_warning.h"
 #include "sound/mci_error.h"
 #include "sound/piece_end.h"
 #include "sound/sdl_audio.h"
+#include "sound/sound_warning.h"
 
 #include <SDL2/SDL_error.h>
 #include <fluidsynth.h>
@@ -52,7 +52,8 @@ uint32_t ReadMidiFile(const std::string &fileName, std::vector<char> &bytes)
 
 } // namespace
 
-struct FluidSequencer::Piece {
+struct FluidSequencer::Piece
+{
     fluid_player_t *player = nullptr;
     // The output is shared with the end watcher, which lets it go at the end.
     std::mutex outputMutex;
@@ -109,7 +110,8 @@ uint32_t FluidSequencer::Play()
     if (fluid_player_get_status(piece_->player) != FLUID_PLAYER_READY)
         return MCI_OK;
     fluid_player_play(piece_->player);
-    piece_->endWatcher = std::jthread([this, piece = piece_.get()](std::stop_token stop) { WatchForEnd(*piece, stop); });
+    piece_->endWatcher =
+        std::jthread([this, piece = piece_.get()](const std::stop_token &stop) { WatchForEnd(*piece, stop); });
     return MCI_OK;
 }
 
@@ -126,7 +128,7 @@ void FluidSequencer::Close()
     // the sound server, happens off this thread.
     fluid_player_stop(piece_->player);
     fluid_synth_all_sounds_off(engine_.Synth(), -1);
-    ++liveOutputs_;  // until the retiring thread is done with the synth
+    ++liveOutputs_; // until the retiring thread is done with the synth
     retiring_ = std::jthread([this, piece = std::move(piece_)]() mutable { Retire(std::move(piece)); });
 }
 
@@ -135,7 +137,7 @@ bool FluidSequencer::IsOutputRunning() const
     return liveOutputs_ > 0;
 }
 
-void FluidSequencer::WatchForEnd(Piece &piece, std::stop_token stop)
+void FluidSequencer::WatchForEnd(Piece &piece, const std::stop_token &stop)
 {
     std::unique_lock lock(piece.outputMutex);
     while (fluid_player_get_status(piece.player) != FLUID_PLAYER_DONE) {

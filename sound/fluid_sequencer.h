@@ -18,7 +18,8 @@
 // milliseconds on hardware, a second or more on some servers), so close
 // silences the synth at once and leaves the rest to a background thread;
 // the next open waits for it, as the synth renders for one output at a time.
-class FluidSequencer final : public SequencerDevice {
+class FluidSequencer final : public SequencerDevice
+{
 public:
     explicit FluidSequencer(FluidSynthEngine &engine);
     ~FluidSequencer() override;
@@ -37,7 +38,7 @@ public:
 private:
     struct Piece;
 
-    void WatchForEnd(Piece &piece, std::stop_token stop);
+    void WatchForEnd(Piece &piece, const std::stop_token &stop);
     void ReleaseOutput(Piece &piece);
     void Retire(std::unique_ptr<Piece> piece);
 

@@ -8,7 +8,8 @@
 // The synthesizer with its General MIDI soundfont. Loading a soundfont takes
 // far longer than starting a piece, so it is done once, on first need, and
 // kept for the run; every piece plays on this one synth.
-class FluidSynthEngine {
+class FluidSynthEngine
+{
 public:
     explicit FluidSynthEngine(std::vector<std::string> soundFontCandidates);
     ~FluidSynthEngine();

@@ -10,7 +10,8 @@
 
 namespace {
 
-struct CommandEndpoint {
+struct CommandEndpoint
+{
     std::unique_ptr<SequencerDevice> device;
     std::unique_ptr<MciCommandLayer> layer;
 

@@ -11,12 +11,9 @@ namespace {
 const char *ModeWord(SequencerMode mode)
 {
     switch (mode) {
-    case SequencerMode::Playing:
-        return "playing";
-    case SequencerMode::Stopped:
-        return "stopped";
-    case SequencerMode::NotReady:
-        break;
+    case SequencerMode::Playing: return "playing";
+    case SequencerMode::Stopped: return "stopped";
+    case SequencerMode::NotReady: break;
     }
     return "not ready";
 }

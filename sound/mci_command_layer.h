@@ -9,7 +9,8 @@
 // Interprets media control command strings for the one sequencer device:
 // keeps the alias the piece was opened under, checks each command against
 // it, and writes replies the way the platform does.
-class MciCommandLayer {
+class MciCommandLayer
+{
 public:
     explicit MciCommandLayer(SequencerDevice &device);
 

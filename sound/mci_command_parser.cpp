@@ -6,7 +6,8 @@
 
 namespace {
 
-struct Token {
+struct Token
+{
     std::string text;
     bool quoted = false;
 };
@@ -121,9 +122,8 @@ MciParseResult ParseMciCommand(std::string_view text)
 
     if (command.verb == MciVerb::Open) {
         result.error = ParseOpenFlags(tokens, command);
-    } else if (tokens.size() > expectedTokens) {
-        result.error = MCIERR_UNRECOGNIZED_KEYWORD;
-    } else if (command.verb == MciVerb::Status && !IsKeyword(tokens[2], "mode")) {
+    } else if (tokens.size() > expectedTokens || (command.verb == MciVerb::Status && !IsKeyword(tokens[2], "mode"))) {
+        // A word too many, or a status other than the mode.
         result.error = MCIERR_UNRECOGNIZED_KEYWORD;
     }
     return result;

@@ -9,7 +9,8 @@ enum class MciVerb { Open, Play, Close, Status };
 
 // One command string taken apart. Text stays as written (ANSI code page);
 // device names and keywords are compared without regard to case later on.
-struct MciCommand {
+struct MciCommand
+{
     MciVerb verb = MciVerb::Close;
     // open: the file; every other command: the device name or alias.
     std::string target;
@@ -18,8 +19,9 @@ struct MciCommand {
     std::string alias;
 };
 
-struct MciParseResult {
-    uint32_t error = 0;  // an MciError, 0 when the command is well formed
+struct MciParseResult
+{
+    uint32_t error = 0; // an MciError, 0 when the command is well formed
     MciCommand command;
 };
 

@@ -2,9 +2,10 @@
 
 #include <string>
 
-struct SdlAudioStart {
+struct SdlAudioStart
+{
     bool ok = false;
-    std::string problem;  // why audio is not available, when it is not
+    std::string problem; // why audio is not available, when it is not
 };
 
 // Brings up SDL's audio subsystem once per run, for the wave sound and for

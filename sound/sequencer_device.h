@@ -9,7 +9,8 @@ enum class SequencerMode { NotReady, Stopped, Playing };
 // The MIDI playback facility under the command layer: one current piece at a
 // time, played once to its end. The command layer keeps the alias book and
 // calls play, mode and close only while a piece is open.
-class SequencerDevice {
+class SequencerDevice
+{
 public:
     virtual ~SequencerDevice() = default;
 

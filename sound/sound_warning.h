@@ -12,7 +12,8 @@ Q_DECLARE_LOGGING_CATEGORY(lcSound)
 // Sound failures stay silent for the user; for whoever runs the program from
 // a terminal each sound facility warns once, the first time something goes
 // wrong, and never again in the run.
-class OnceOnlyWarning {
+class OnceOnlyWarning
+{
 public:
     void Report(std::string_view message);
 

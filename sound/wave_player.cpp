@@ -1,7 +1,7 @@
 #include "sound/wave_player.h"
 
-#include "sound/sound_warning.h"
 #include "sound/sdl_audio.h"
+#include "sound/sound_warning.h"
 
 #include <SDL2/SDL.h>
 
@@ -67,7 +67,8 @@ bool WavePlayer::Start(const std::string &fileName)
     std::lock_guard lock(mutex_);
     device_ = device;
     const unsigned bufferMilliseconds = 1000u * kPeriodFrames / unsigned(format.freq) + 1;
-    closer_ = std::jthread([this, bufferMilliseconds](std::stop_token stop) { CloseAfterEnd(stop, bufferMilliseconds); });
+    closer_ = std::jthread(
+        [this, bufferMilliseconds](const std::stop_token &stop) { CloseAfterEnd(stop, bufferMilliseconds); });
     return true;
 }
 
@@ -86,7 +87,7 @@ bool WavePlayer::IsSounding()
     return device_ != 0;
 }
 
-void WavePlayer::CloseAfterEnd(std::stop_token stop, unsigned bufferMilliseconds)
+void WavePlayer::CloseAfterEnd(const std::stop_token &stop, unsigned bufferMilliseconds)
 {
     std::unique_lock lock(mutex_);
     // Sleeps; true when stop() has asked the closer to end meanwhile.

@@ -11,7 +11,8 @@
 // Plays one wave file at a time through SDL without making the caller wait.
 // The audio device is opened for each sound and closed shortly after its
 // last sample, so no audio thread lingers once the sound is over.
-class WavePlayer {
+class WavePlayer
+{
 public:
     WavePlayer() = default;
     ~WavePlayer();
@@ -26,7 +27,7 @@ public:
     bool IsSounding();
 
 private:
-    void CloseAfterEnd(std::stop_token stop, unsigned bufferMilliseconds);
+    void CloseAfterEnd(const std::stop_token &stop, unsigned bufferMilliseconds);
 
     std::mutex mutex_;
     std::condition_variable_any wake_;

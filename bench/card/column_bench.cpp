@@ -11,15 +11,17 @@
 
 #include <benchmark/benchmark.h>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 
 // A full fourth line: phrase 4, two spaces, phrase 5, with small kana,
 // long-vowel strokes and a bracket.
-const QString kLine = QStringLiteral("しゃっくりの｜「かぜ」  ちょっとまってよ");
+const QString kLine = u"しゃっくりの｜「かぜ」  ちょっとまってよ"_s;
 
 QFont ColumnFont()
 {
-    QFont font(QStringLiteral("HG正楷書体-PRO"));
+    QFont font(u"HG正楷書体-PRO"_s);
     font.setPointSize(12);
     return font;
 }

@@ -19,6 +19,8 @@
 #include <chrono>
 #include <thread>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 
 using namespace std::chrono_literals;
@@ -60,8 +62,8 @@ void BM_CpuWhilePlaying(benchmark::State &state)
     FluidSequencer device(engine);
     MciCommandLayer layer(device);
     QTemporaryDir directory;
-    const std::string piece = directory.filePath(QStringLiteral("piece.mid")).toStdString();
-    WriteFile(piece, MidiMelody(60, 250));  // three or four notes sounding at once, for 11 s
+    const std::string piece = directory.filePath(u"piece.mid"_s).toStdString();
+    WriteFile(piece, MidiMelody(60, 250)); // three or four notes sounding at once, for 11 s
     for (auto _ : state) {
         OpenAndPlay(layer, piece);
         std::this_thread::sleep_for(500ms);
@@ -77,7 +79,7 @@ void BM_CpuAfterTheEnd(benchmark::State &state)
     FluidSequencer device(engine);
     MciCommandLayer layer(device);
     QTemporaryDir directory;
-    const std::string piece = directory.filePath(QStringLiteral("short.mid")).toStdString();
+    const std::string piece = directory.filePath(u"short.mid"_s).toStdString();
     WriteFile(piece, MidiMelody(2, 100));
     for (auto _ : state) {
         OpenAndPlay(layer, piece);

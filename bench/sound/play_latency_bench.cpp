@@ -21,6 +21,8 @@
 #include <chrono>
 #include <thread>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 
 using Clock = std::chrono::steady_clock;
@@ -28,7 +30,8 @@ using Clock = std::chrono::steady_clock;
 // The player on a real sequencer over the silent audio driver, in a
 // temporary working directory that holds "bench.mid" (its program change
 // and first note at time 0).
-class PlayerOnSynth {
+class PlayerOnSynth
+{
 public:
     PlayerOnSynth()
     {
@@ -77,7 +80,7 @@ void BM_PlayMidiToFirstSample(benchmark::State &state)
             std::this_thread::sleep_for(std::chrono::milliseconds(5));
 
         const auto start = Clock::now();
-        PlayMidi(QStringLiteral("bench.mid"));
+        PlayMidi(u"bench.mid"_s);
         while (fluid_synth_get_active_voice_count(PlayerOnSynth::Engine().Synth()) == 0)
             std::this_thread::yield();
         const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
@@ -102,7 +105,7 @@ void BM_StopMidiWhilePlaying(benchmark::State &state)
         state.PauseTiming();
         while (device->IsOutputRunning())
             std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        PlayMidi(QStringLiteral("bench.mid"));
+        PlayMidi(u"bench.mid"_s);
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
         state.ResumeTiming();
 

@@ -13,7 +13,7 @@ namespace {
 
 // The installed data folder this test program was built with lies in the build
 // tree; each case lays it out, or leaves it missing, as it needs.
-const QString installed = QStringLiteral(GIEICHO_DATA_DIR);
+const QString installed = QString::fromUtf8(GIEICHO_DATA_DIR);
 
 struct Start
 {
@@ -83,13 +83,12 @@ TEST_P(DataDirectory, ReadsTheStartFolderOnlyWhenItHoldsThePhrases)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Folders, DataDirectory,
-    testing::Values(Start{"OwnPhrases", true, true, true, true, true},
-                    Start{"OwnPhrasesNothingInstalled", true, false, false, true, true},
-                    Start{"Installed", false, true, true, false, true},
-                    Start{"InstalledFolderEmpty", false, true, false, false, false},
-                    Start{"InstalledFolderMissing", false, false, false, false, false}),
-    [](const testing::TestParamInfo<Start> &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Folders, DataDirectory,
+                         testing::Values(Start{"OwnPhrases", true, true, true, true, true},
+                                         Start{"OwnPhrasesNothingInstalled", true, false, false, true, true},
+                                         Start{"Installed", false, true, true, false, true},
+                                         Start{"InstalledFolderEmpty", false, true, false, false, false},
+                                         Start{"InstalledFolderMissing", false, false, false, false, false}),
+                         [](const testing::TestParamInfo<Start> &info) { return std::string(info.param.name); });
 
 } // namespace

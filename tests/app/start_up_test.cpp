@@ -1,7 +1,7 @@
+#include "app/start_up.h"
 #include "forms/center_form.h"
 #include "forms/program_end.h"
 #include "settings/shared_settings.h"
-#include "app/start_up.h"
 
 #include <QScreen>
 #include <QStringList>
@@ -45,8 +45,9 @@ TEST(StartUp, RunsEveryStepInOrder)
     RecordedSteps steps;
     bgmOn = false;
     Main(steps);
-    EXPECT_EQ(steps.order, (QStringList{u"seed"_s, u"splash"_s, u"music"_s, u"title"_s, u"load"_s,
-                                        u"settings(music on)"_s, u"card"_s, u"poem"_s}));
+    EXPECT_EQ(steps.order,
+              (QStringList{u"seed"_s, u"splash"_s, u"music"_s, u"title"_s, u"load"_s, u"settings(music on)"_s,
+                           u"card"_s, u"poem"_s}));
     EXPECT_FALSE(ProgramEnding());
 }
 
@@ -92,8 +93,8 @@ TEST(CenterForm, PutsAWindowInTheMiddleOfTheScreen)
     window.resize(200, 100);
     CenterForm(window);
     const QRect screen = window.screen()->geometry();
-    EXPECT_NEAR(window.x(), (screen.width() - 200) / 2, 1);
-    EXPECT_NEAR(window.y(), (screen.height() - 100) / 2, 1);
+    EXPECT_NEAR(window.x(), (screen.width() - 200) / 2.0, 1);
+    EXPECT_NEAR(window.y(), (screen.height() - 100) / 2.0, 1);
 }
 
 } // namespace

@@ -1,9 +1,9 @@
 #include "card_fixture.h"
 
-#include "settings/shared_settings.h"
 #include "card/card_typeface.h"
 #include "phrase_files.h"
 #include "poem/phrase_groups.h"
+#include "settings/shared_settings.h"
 #include "sound/mci.h"
 #include "sound/midi_player.h"
 
@@ -70,7 +70,7 @@ void ForgetModalWatchers()
     qDeleteAll(ModalWatchers().children());
 }
 
-void OnNextModal(std::function<void(QWidget *)> action)
+void OnNextModal(const std::function<void(QWidget *)> &action)
 {
     // A window handled before may still be modal for a moment while it closes.
     static QList<QPointer<QWidget>> handled;

@@ -31,7 +31,7 @@ protected:
 };
 
 // Runs the action on the next modal window that opens (a message box, a dialog).
-void OnNextModal(std::function<void(QWidget *)> action);
+void OnNextModal(const std::function<void(QWidget *)> &action);
 
 // Drops the actions whose window never came, so they cannot catch a later one.
 void ForgetModalWatchers();

@@ -1,10 +1,10 @@
 // The card picture at every scale: the window, 画像で保存 at twice the size and
 // a screen of twice the density each draw the generator's drawing made for
 // that many pixels, not the 1× picture enlarged.
-#include "forms/picture_box.h"
-#include "forms/picture_variants.h"
 #include "card/card_output.h"
 #include "card_fixture.h"
+#include "forms/picture_box.h"
+#include "forms/picture_variants.h"
 #include "picture_detail.h"
 
 #include <QPainter>
@@ -17,7 +17,8 @@ using CardPicture = CardFixture;
 
 TEST(PictureVariants, EachRatioGetsItsOwnDrawingCoveringTheSameLogicalSize)
 {
-    const struct {
+    const struct
+    {
         qreal ratio;
         int pixels;
     } cases[] = {{1, 200}, {1.5, 400}, {2, 400}, {3, 600}, {4, 600}};
@@ -56,10 +57,11 @@ TEST_F(CardPicture, DenseScreenGetsTheFinerDrawing)
     painter.end();
     dense.setDevicePixelRatio(1);
 
-    const QImage expected = PictureVariants::Load(u":/card%1.png"_s.arg(5), 2).toImage()
+    const QImage expected = PictureVariants::Load(u":/card%1.png"_s.arg(5), 2)
+                                .toImage()
                                 .scaled(dense.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    const QImage enlarged = form->Image1[4].toImage().scaled(dense.size(), Qt::IgnoreAspectRatio,
-                                                             Qt::SmoothTransformation);
+    const QImage enlarged =
+        form->Image1[4].toImage().scaled(dense.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     EXPECT_GT(FineDetail(dense), 1.8 * FineDetail(enlarged));
     EXPECT_NEAR(FineDetail(dense), FineDetail(expected), 0.1 * FineDetail(expected));
 }

@@ -1,6 +1,5 @@
 // gieicho-words card: the phrase author's preview is the card the window shows
 // at the end of the reveal, for the same phrase files, settings and seed.
-#include "settings/shared_settings.h"
 #include "card/card_output.h"
 #include "card/card_typeface.h"
 #include "card/form1.h"
@@ -9,6 +8,7 @@
 #include "poem/composer.h"
 #include "poem/phrase_loader.h"
 #include "poem/random.h"
+#include "settings/shared_settings.h"
 
 #include <QDir>
 #include <QFile>
@@ -35,7 +35,7 @@ ToolRun RunTool(const QStringList &arguments)
     for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         environment.remove(QString::fromLatin1(name));
     tool.setProcessEnvironment(environment);
-    tool.start(QStringLiteral(GIEICHO_WORDS), arguments);
+    tool.start(QString::fromUtf8(GIEICHO_WORDS), arguments);
     if (!tool.waitForFinished(60000))
         return {};
     return {tool.exitCode(), QString::fromUtf8(tool.readAllStandardError())};
@@ -50,7 +50,7 @@ protected:
         phrases = temporary.filePath(u"語句 é〜"_s);
         ASSERT_TRUE(QDir().mkpath(phrases));
         for (const QString &name : {u"WORD5.TXT"_s, u"WORD7.TXT"_s, u"WORD12.TXT"_s})
-            ASSERT_TRUE(QFile::copy(QStringLiteral(GIEICHO_SOURCE_DIR "/data/") + name, phrases + u'/' + name));
+            ASSERT_TRUE(QFile::copy(QString::fromUtf8(GIEICHO_SOURCE_DIR "/data/") + name, phrases + u'/' + name));
         RegisterCardTypeface();
     }
 
@@ -78,7 +78,8 @@ protected:
 
 TEST_F(CardPreviewTool, WritesTheCardTheWindowShowsForTheSameSeed)
 {
-    const struct {
+    const struct
+    {
         int16_t season;
         bool nightSet;
         unsigned seed;
@@ -86,8 +87,15 @@ TEST_F(CardPreviewTool, WritesTheCardTheWindowShowsForTheSameSeed)
     } cases[] = {{0, false, 11, 1}, {3, true, 2026, 2}};
     for (const auto &c : cases) {
         const QString output = temporary.filePath(u"カード é.png"_s);
-        QStringList arguments = {u"card"_s, u"--season"_s, QString::number(c.season), u"--seed"_s,
-                                 QString::number(c.seed), u"--scale"_s, QString::number(c.scale), u"-o"_s, output,
+        QStringList arguments = {u"card"_s,
+                                 u"--season"_s,
+                                 QString::number(c.season),
+                                 u"--seed"_s,
+                                 QString::number(c.seed),
+                                 u"--scale"_s,
+                                 QString::number(c.scale),
+                                 u"-o"_s,
+                                 output,
                                  phrases};
         if (c.nightSet)
             arguments.insert(1, u"--night"_s);
@@ -123,8 +131,8 @@ TEST_F(CardPreviewTool, PhraseFileErrorIsTheLoadersMessageAndExitOne)
 
 TEST_F(CardPreviewTool, WrongArgumentsShowTheUsage)
 {
-    for (const QStringList &arguments : {QStringList{u"card"_s, phrases}, {u"card"_s, u"--scale"_s, u"0"_s, u"-o"_s,
-                                                                          u"x.png"_s, phrases}}) {
+    for (const QStringList &arguments :
+         {QStringList{u"card"_s, phrases}, {u"card"_s, u"--scale"_s, u"0"_s, u"-o"_s, u"x.png"_s, phrases}}) {
         const ToolRun run = RunTool(arguments);
         EXPECT_EQ(run.exitCode, 2) << arguments.join(u' ').toStdString();
         EXPECT_TRUE(run.errors.contains(u"gieicho-words card"_s));

@@ -1,23 +1,23 @@
-#include "forms/picture_box.h"
-#include "forms/program_end.h"
-#include "settings/shared_settings.h"
 #include "card/card_output.h"
 #include "card_fixture.h"
+#include "forms/picture_box.h"
+#include "forms/program_end.h"
 #include "picture_likeness.h"
 #include "poem/composer.h"
+#include "settings/shared_settings.h"
 #include "sound/midi_player.h"
 
 #include <QApplication>
-#include <QLineEdit>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMenu>
-#include <QPainter>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -49,7 +49,7 @@ protected:
     }
 
     // Runs the action at the given tick of the next reveal.
-    void AtTick(int tick, std::function<void()> action)
+    void AtTick(int tick, const std::function<void()> &action)
     {
         auto count = std::make_shared<int>(0);
         QObject::connect(form->Timer1, &QTimer::timeout, form.get(), [count, tick, action] {
@@ -64,8 +64,9 @@ TEST_F(CardCommands, MenuHoldsTheItemsInOrderWithTheirAccessKeys)
     QStringList captions;
     for (QAction *action : form->mnuPOPUP->actions())
         captions << (action->isSeparator() ? u"-"_s : action->text());
-    EXPECT_EQ(captions, (QStringList{u"設定変更(&A)"_s, u"-"_s, u"コピー(&C)"_s, u"書体変更(&F)"_s, u"色紙作成(&S)"_s,
-                                     u"画像で保存(&P)…"_s, u"BGM ON/OFF(&B)"_s}));
+    EXPECT_EQ(captions,
+              (QStringList{u"設定変更(&A)"_s, u"-"_s, u"コピー(&C)"_s, u"書体変更(&F)"_s, u"色紙作成(&S)"_s,
+                           u"画像で保存(&P)…"_s, u"BGM ON/OFF(&B)"_s}));
     EXPECT_TRUE(form->mnuBGM->isChecked());
 }
 
@@ -233,10 +234,15 @@ TEST_F(CardCommands, SavedImageMatchesTheCardAtTwiceTheSize)
 
 TEST_F(CardCommands, OnlyTheRightButtonOnCardOrColumnsOpensTheMenu)
 {
-    struct Press { QWidget *target; Qt::MouseButton button; bool opens; };
+    struct Press
+    {
+        QWidget *target;
+        Qt::MouseButton button;
+        bool opens;
+    };
     const Press presses[] = {
-        {form->Image2, Qt::RightButton, true},  {form->Label1[2], Qt::RightButton, true},
-        {form->Label5, Qt::RightButton, false}, {form->Image2, Qt::MiddleButton, false},
+        {form->Image2, Qt::RightButton, true},   {form->Label1[2], Qt::RightButton, true},
+        {form->Label5, Qt::RightButton, false},  {form->Image2, Qt::MiddleButton, false},
         {form->Label5, Qt::MiddleButton, false},
     };
     for (const Press &press : presses) {
@@ -283,15 +289,17 @@ TEST_F(CardCommands, DialogDuringARevealHoldsTheNextColumn)
 {
     bool heldOnFirstColumn = false;
     // Opened from the event loop, as a menu command is, not from inside a tick.
-    AtTick(1, [&] { QTimer::singleShot(0, [&] {
-        OnNextModal([&](QWidget *dialog) {
-            QTest::qWait(600); // ticks go on meanwhile
-            heldOnFirstColumn = form->Reveal().revealLine == 0 && form->Label1[1]->text().isEmpty()
-                                && form->Label1[0]->text() == u"いちご"_s;
-            dialog->close();
+    AtTick(1, [&] {
+        QTimer::singleShot(0, [&] {
+            OnNextModal([&](QWidget *dialog) {
+                QTest::qWait(600); // ticks go on meanwhile
+                heldOnFirstColumn = form->Reveal().revealLine == 0 && form->Label1[1]->text().isEmpty()
+                    && form->Label1[0]->text() == u"いちご"_s;
+                dialog->close();
+            });
+            form->mnuconfig->trigger();
         });
-        form->mnuconfig->trigger();
-    }); });
+    });
     ScriptPoem(1);
     ComposePoem();
     EXPECT_TRUE(heldOnFirstColumn);

@@ -1,14 +1,14 @@
-#include "settings/shared_settings.h"
 #include "card/card_output.h"
-#include "forms/picture_box.h"
 #include "card/vertical_column.h"
 #include "card_fixture.h"
+#include "forms/picture_box.h"
 #include "poem/composer.h"
+#include "settings/shared_settings.h"
 
 #include <QPainter>
-#include <algorithm>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -40,7 +40,12 @@ TEST_F(CardWindow, StandsAtItsGeometryInTwips)
 
 TEST_F(CardWindow, ShowsTheCardOfTheSeasonOrElseOfThePoemSet)
 {
-    struct Case { int16_t season; bool night; int card; };
+    struct Case
+    {
+        int16_t season;
+        bool night;
+        int card;
+    };
     for (const Case c : {Case{1, false, 1}, Case{2, true, 2}, Case{3, true, 3}, Case{4, false, 4}, Case{0, false, 5},
                          Case{0, true, 6}}) {
         kigoType = c.season;
@@ -64,8 +69,9 @@ TEST_F(CardWindow, RevealsCharacterByCharacterThenWritesThePoetName)
     ComposePoem();
 
     EXPECT_EQ(Captions(), kFirstPoem);
-    EXPECT_EQ(seen, (QStringList{u"0:いち"_s, u"0:いちご"_s, u"1:な｜"_s, u"1:な｜な"_s, u"2:いち"_s, u"2:いちご"_s,
-                                 u"3:し｜"_s, u"3:し｜ "_s, u"3:し｜  "_s, u"3:し｜  ご"_s, u"3:し｜  ごご"_s}));
+    EXPECT_EQ(seen,
+              (QStringList{u"0:いち"_s, u"0:いちご"_s, u"1:な｜"_s, u"1:な｜な"_s, u"2:いち"_s, u"2:いちご"_s,
+                           u"3:し｜"_s, u"3:し｜ "_s, u"3:し｜  "_s, u"3:し｜  ご"_s, u"3:し｜  ごご"_s}));
     EXPECT_FALSE(form->Timer1->isActive());
     EXPECT_EQ(random->draws, 7) << "no music draw while the music is off";
 }
@@ -96,7 +102,7 @@ TEST_F(CardWindow, DoubleClickAsksForOnePoem)
     bgmOn = true;
     const QWidget *targets[] = {form->Image2, form->Label1[2]};
     for (const QWidget *target : targets) {
-        random.reset();  // one scripted source at a time
+        random.reset(); // one scripted source at a time
         random = std::make_unique<ScriptedRandom>();
         ScriptPoem(1);
         random->Push({0.5f});

@@ -92,9 +92,9 @@ TEST(PangoComparison, IpaexMinchoColumnMatchesPangoGlyphForGlyph)
     text.write(kLine.toUtf8());
     text.close();
     QProcess pango;
-    pango.start(u"pango-view"_s, {u"-q"_s, u"--font=IPAexMincho %1px"_s.arg(kPixelSize), u"--gravity=east"_s,
-                                  u"--rotate=-90"_s, u"--margin=0"_s, u"--hinting=none"_s, u"--antialias=gray"_s,
-                                  u"-o"_s, pangoFile, text.fileName()});
+    pango.start(u"pango-view"_s,
+                {u"-q"_s, u"--font=IPAexMincho %1px"_s.arg(kPixelSize), u"--gravity=east"_s, u"--rotate=-90"_s,
+                 u"--margin=0"_s, u"--hinting=none"_s, u"--antialias=gray"_s, u"-o"_s, pangoFile, text.fileName()});
     ASSERT_TRUE(pango.waitForFinished(30000));
     ASSERT_EQ(pango.exitCode(), 0) << pango.readAllStandardError().toStdString();
     const QImage fromPango = QImage(pangoFile).convertToFormat(QImage::Format_RGB32);

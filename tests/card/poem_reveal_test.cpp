@@ -42,7 +42,8 @@ TEST(PoemReveal, DisplayLinesJoinPhrasesFourAndFive)
 
 TEST(PoemReveal, EachLineTakesOneTickFewerThanItsLength)
 {
-    const auto steps = RevealAll({u"あきのたの"_s, u"かりほのいほの"_s, u"とまをあら"_s, u"わがころもでは  つゆにぬれつつ"_s});
+    const auto steps =
+        RevealAll({u"あきのたの"_s, u"かりほのいほの"_s, u"とまをあら"_s, u"わがころもでは  つゆにぬれつつ"_s});
     ASSERT_EQ(steps.size(), 29u) << "4 + 6 + 4 + 15 ticks";
     EXPECT_EQ(steps[0], (Step{0, u"あき"_s})) << "the first tick shows two characters";
     EXPECT_EQ(steps[3], (Step{0, u"あきのたの"_s}));

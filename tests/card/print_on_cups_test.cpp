@@ -1,8 +1,8 @@
 // The print command against a real print server: a cupsd of the test's own
 // whose default queue is a cups-pdf printer (started by with_cupsd.sh, which
 // names the queue and the folder its pages land in).
-#include "forms/program_end.h"
 #include "card_fixture.h"
+#include "forms/program_end.h"
 #include "picture_likeness.h"
 #include "poem/composer.h"
 
@@ -55,8 +55,9 @@ protected:
     {
         ForgetModalWatchers();
         Run(u"cancel"_s, {u"-a"_s});
-        Run(u"lpadmin"_s, {u"-p"_s, queue, u"-E"_s, u"-v"_s, u"cups-pdf:/"_s + queue, u"-P"_s,
-                           qEnvironmentVariable("GIEICHO_PRINTER_PPD")});
+        Run(u"lpadmin"_s,
+            {u"-p"_s, queue, u"-E"_s, u"-v"_s, u"cups-pdf:/"_s + queue, u"-P"_s,
+             qEnvironmentVariable("GIEICHO_PRINTER_PPD")});
         Run(u"lpadmin"_s, {u"-d"_s, queue});
         QFile::remove(printed);
         QDir().mkpath(printed);
@@ -117,8 +118,8 @@ TEST_F(PrintOnCups, PrintedPageMatchesTheCardCentred)
         told.clear();
         PrintFromTheMenu();
         ASSERT_TRUE(QTest::qWaitFor([this] { return ActiveJobs() == 0 && !PrintedPages().isEmpty(); }, 60000));
-        EXPECT_FALSE(QTest::qWaitFor([this] { return !told.isEmpty(); }, 1500)) << "a printed job is no failure: "
-                                                                                 << told.toStdString();
+        EXPECT_FALSE(QTest::qWaitFor([this] { return !told.isEmpty(); }, 1500))
+            << "a printed job is no failure: " << told.toStdString();
         ASSERT_EQ(PrintedPages().size(), 1);
 
         const QString pdf = QDir(printed).filePath(PrintedPages().first());
@@ -151,7 +152,8 @@ TEST_F(PrintOnCups, QueueThatCannotPrintIsToldAndTheCardStays)
     const Case cases[] = {
         {"paused", [this] { Run(u"cupsdisable"_s, {queue}); }},
         {"rejecting jobs", [this] { Run(u"cupsreject"_s, {queue}); }},
-        {"full", [&] {
+        {"full",
+         [&] {
              // The queue takes one unfinished job at a time; a held job fills it.
              QFile text(heldPage);
              ASSERT_TRUE(text.open(QIODevice::WriteOnly));
@@ -159,17 +161,23 @@ TEST_F(PrintOnCups, QueueThatCannotPrintIsToldAndTheCardStays)
              text.close();
              Run(u"lp"_s, {u"-d"_s, queue, u"-H"_s, u"indefinite"_s, heldPage});
          }},
-        {"job cancelled by the printer", [this] {
+        {"job cancelled by the printer",
+         [this] {
              // cups-pdf cannot write its page where a file stands in for its folder.
              QDir(printed).removeRecursively();
              QFile file(printed);
              ASSERT_TRUE(file.open(QIODevice::WriteOnly));
          }},
-        {"job stopped", [this] {
+        {"job stopped",
+         [this] {
              // The server cannot open the queue's device for the page.
              Run(u"lpadmin"_s, {u"-p"_s, queue, u"-v"_s, u"file:/nonexistent/card.pdf"_s});
          }},
-        {"no printer", [this] { Run(u"lpadmin"_s, {u"-x"_s, queue}); }, false},
+        {"no printer",
+         [this] {
+             Run(u"lpadmin"_s, {u"-x"_s, queue});
+         },
+         false},
     };
     const QStringList captions = Captions();
     const QImage card = form->grab().toImage();

@@ -1,7 +1,7 @@
-#include "forms/program_end.h"
-#include "settings/shared_settings.h"
-#include "forms/twips.h"
 #include "dialogs/form2.h"
+#include "forms/program_end.h"
+#include "forms/twips.h"
+#include "settings/shared_settings.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -143,8 +143,8 @@ TEST_F(Form2Test, FirstOpeningShowsTheDefaultsAndClosingKeepsThem)
 TEST_F(Form2Test, ConfirmingWithoutChangesKeepsEverySetting)
 {
     const Settings cases[] = {
-        {0, false, u"歌野　詠"_s}, {1, true, u""_s}, {2, false, u"\u3000歌人 "_s},
-        {3, true, u"x"_s},        {4, false, u"紀貫之"_s},
+        {0, false, u"歌野　詠"_s}, {1, true, u""_s},        {2, false, u"\u3000歌人 "_s},
+        {3, true, u"x"_s},         {4, false, u"紀貫之"_s},
     };
     for (const Settings &c : cases) {
         Store(c);
@@ -314,7 +314,13 @@ TEST_F(Form2Test, FixedToolWindowWithTheControlsAtTheirTwipGeometry)
     EXPECT_FALSE(form.Command1->isDefault());
     EXPECT_FALSE(form.Command1->autoDefault());
 
-    struct Place { QWidget *control; QWidget *container; QString caption; QRect pixels; };
+    struct Place
+    {
+        QWidget *control;
+        QWidget *container;
+        QString caption;
+        QRect pixels;
+    };
     const Place places[] = {
         {form.Frame1, &form, u"季語指定"_s, {8, 16, 185, 73}},
         {form.kigo[1], form.Frame1, u"春"_s, {16, 24, 33, 17}},

@@ -1,17 +1,19 @@
+#include "dialogs/form3.h"
 #include "forms/picture_box.h"
 #include "forms/program_end.h"
-#include "dialogs/form3.h"
 
 #include <QTest>
 #include <cstdlib>
 #include <gtest/gtest.h>
+
+using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
 TEST(TitleScreen, ShowsTheTitlePictureInItsFixedWindow)
 {
     Form3 title;
-    EXPECT_EQ(title.windowTitle(), QStringLiteral("戯詠帖"));
+    EXPECT_EQ(title.windowTitle(), u"戯詠帖"_s);
     EXPECT_EQ(title.size(), QSize(299, 294)) << "client area 4485 x 4410 twips";
     EXPECT_EQ(title.minimumSize(), title.maximumSize());
     EXPECT_EQ(title.Image1->geometry(), QRect(0, 0, 300, 300));

@@ -1,6 +1,6 @@
-#include "forms/twips.h"
 #include "dialogs/form4.h"
 #include "dialogs/japanese_font_names.h"
+#include "forms/twips.h"
 
 #include <QCloseEvent>
 #include <QFontInfo>
@@ -127,7 +127,11 @@ TEST_F(Form4Test, ListsTheJapaneseNamesOfTheInstalledFontsWithNothingSelected)
 
 TEST_F(Form4Test, DoubleClickGivesTheTypefaceToTheFourColumnsOnly)
 {
-    struct Case { QString listed; QString englishName; };
+    struct Case
+    {
+        QString listed;
+        QString englishName;
+    };
     const Case cases[] = {{u"IPAex明朝"_s, u"IPAexMincho"_s}, {u"IPAexゴシック"_s, u"IPAexGothic"_s}};
     for (const Case &c : cases) {
         QFont expectedFont = columns_[0].font();

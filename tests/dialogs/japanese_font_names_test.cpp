@@ -8,7 +8,11 @@ namespace {
 
 TEST(JapaneseFontName, NeedsADoubleByteCharacterAndNoLeadingAtSign)
 {
-    struct Case { QString name; bool listed; };
+    struct Case
+    {
+        QString name;
+        bool listed;
+    };
     const Case cases[] = {
         // English names, whatever glyphs the font holds.
         {u"IPAexMincho"_s, false},

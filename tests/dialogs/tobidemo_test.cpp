@@ -1,8 +1,8 @@
 #include "dialogs/tobidemo.h"
 
 #include <QDir>
-#include <QTest>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 

@@ -44,9 +44,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     PhraseGroups groups;
     if (auto error = ParsePhraseFiles(word5, word7, word12, groups)) {
-        const QByteArrayView named = error->fileName == QLatin1String("WORD5.TXT")   ? word5
-                                     : error->fileName == QLatin1String("WORD7.TXT") ? word7
-                                                                                      : word12;
+        const QByteArrayView named = error->fileName == QLatin1String("WORD5.TXT") ? word5
+            : error->fileName == QLatin1String("WORD7.TXT")                        ? word7
+                                                                                   : word12;
         Require(error->line >= 0 && error->line <= FieldReader(named.toByteArray()).LastLine());
         // Everything read before the faulty file loads without it.
         PhraseGroups earlier;

@@ -1,8 +1,8 @@
-#include "settings/shared_settings.h"
 #include "fake_card.h"
 #include "phrase_files.h"
 #include "poem/composer.h"
 #include "scripted_random.h"
+#include "settings/shared_settings.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -15,13 +15,29 @@ const float kLargestBelowOne = std::nextafter(1.0f, 0.0f);
 
 TEST(DrawIndex, StaysInsideTheGroupForEveryLastIndex)
 {
-    struct Case { int16_t last; float r; int16_t slot; };
+    struct Case
+    {
+        int16_t last;
+        float r;
+        int16_t slot;
+    };
     const Case cases[] = {
-        {-1, 0.0f, 1}, {-1, 0.5f, 0}, {-1, kLargestBelowOne, 0},
-        {0, 0.0f, 1},  {0, 0.5f, 1},  {0, kLargestBelowOne, 1},
-        {1, 0.0f, 1},  {1, 0.5f, 1},  {1, kLargestBelowOne, 1},
-        {30, 0.0f, 1}, {30, 0.5f, 16}, {30, 0.999f, 30}, {30, kLargestBelowOne, 30},
-        {100, 0.0f, 1}, {100, 0.5f, 51}, {100, kLargestBelowOne, 100},
+        {-1, 0.0f, 1},
+        {-1, 0.5f, 0},
+        {-1, kLargestBelowOne, 0},
+        {0, 0.0f, 1},
+        {0, 0.5f, 1},
+        {0, kLargestBelowOne, 1},
+        {1, 0.0f, 1},
+        {1, 0.5f, 1},
+        {1, kLargestBelowOne, 1},
+        {30, 0.0f, 1},
+        {30, 0.5f, 16},
+        {30, 0.999f, 30},
+        {30, kLargestBelowOne, 30},
+        {100, 0.0f, 1},
+        {100, 0.5f, 51},
+        {100, kLargestBelowOne, 100},
     };
     for (const Case &c : cases)
         EXPECT_EQ(DrawIndex(c.r, c.last), c.slot) << "L=" << c.last << " r=" << c.r;
@@ -73,26 +89,47 @@ TEST_P(CheckPoemRules, AcceptsAndFinishesOrLeavesTheCallersPhrases)
 INSTANTIATE_TEST_SUITE_P(
     Rules, CheckPoemRules,
     testing::Values(
-        CheckCase{"MorningNoSeasonNeutral", 0, false, {u"一"_s, u"二"_s, u"三"_s, u"四"_s, u"五"_s},
+        CheckCase{"MorningNoSeasonNeutral",
+                  0,
+                  false,
+                  {u"一"_s, u"二"_s, u"三"_s, u"四"_s, u"五"_s},
                   {u"一"_s, u"二"_s, u"三"_s, u"四"_s, u"五"_s}},
         CheckCase{"MorningRejectsAmorous", 0, false, {u"一;e"_s, u"二"_s, u"三"_s, u"四"_s, u"五"_s}, {}},
         CheckCase{"NoSeasonRejectsSeasonWord", 0, false, {u"一"_s, u"二"_s, u"三;f"_s, u"四"_s, u"五"_s}, {}},
-        CheckCase{"NightSpringPasses", 1, true, {u"一;e"_s, u"二"_s, u"三;h"_s, u"四"_s, u"五;e"_s},
+        CheckCase{"NightSpringPasses",
+                  1,
+                  true,
+                  {u"一;e"_s, u"二"_s, u"三;h"_s, u"四"_s, u"五;e"_s},
                   {u"一"_s, u"二"_s, u"三"_s, u"四"_s, u"五"_s}},
         CheckCase{"NightNeedsTwoAmorous", 0, true, {u"一;e"_s, u"二"_s, u"三"_s, u"四"_s, u"五"_s}, {}},
         CheckCase{"NightRejectsThreeAmorous", 0, true, {u"一;e"_s, u"二;e"_s, u"三;e"_s, u"四"_s, u"五"_s}, {}},
         CheckCase{"TwoSpringWordsRejected", 1, false, {u"一;h"_s, u"二;h"_s, u"三"_s, u"四"_s, u"五"_s}, {}},
         CheckCase{"SeasonNeedsItsWord", 2, false, {u"一"_s, u"二"_s, u"三"_s, u"四"_s, u"五"_s}, {}},
         CheckCase{"OtherSeasonRejected", 4, false, {u"一;f"_s, u"二;n"_s, u"三"_s, u"四"_s, u"五"_s}, {}},
-        CheckCase{"OutOfRangeSeasonHasNoRule", 7, false, {u"一;h"_s, u"二;a"_s, u"三"_s, u"四"_s, u"五"_s},
+        CheckCase{"OutOfRangeSeasonHasNoRule",
+                  7,
+                  false,
+                  {u"一;h"_s, u"二;a"_s, u"三"_s, u"四"_s, u"五"_s},
                   {u"一"_s, u"二"_s, u"三"_s, u"四"_s, u"五"_s}},
-        CheckCase{"AnySemicolonEndingDropped", 0, false, {u"一;x"_s, u"二;;"_s, u";"_s, u"四"_s, u"五;E"_s},
+        CheckCase{"AnySemicolonEndingDropped",
+                  0,
+                  false,
+                  {u"一;x"_s, u"二;;"_s, u";"_s, u"四"_s, u"五;E"_s},
                   {u"一"_s, u"二"_s, u";"_s, u"四"_s, u"五"_s}},
-        CheckCase{"BareTagBecomesEmpty", 0, true, {u";e"_s, u"二;e"_s, u"三"_s, u"四"_s, u"五"_s},
+        CheckCase{"BareTagBecomesEmpty",
+                  0,
+                  true,
+                  {u";e"_s, u"二;e"_s, u"三"_s, u"四"_s, u"五"_s},
                   {u""_s, u"二"_s, u"三"_s, u"四"_s, u"五"_s}},
-        CheckCase{"BreakInPhraseFourOnly", 3, false, {u"一@"_s, u"二"_s, u"三"_s, u"月@見る@;a"_s, u"@五"_s},
+        CheckCase{"BreakInPhraseFourOnly",
+                  3,
+                  false,
+                  {u"一@"_s, u"二"_s, u"三"_s, u"月@見る@;a"_s, u"@五"_s},
                   {u"一@"_s, u"二"_s, u"三"_s, u"月  見る  "_s, u"@五"_s}},
-        CheckCase{"TwelveMoraWithEmptyFifth", 0, false, {u"一"_s, u"二"_s, u"三"_s, u"ひとり@寝る"_s, u""_s},
+        CheckCase{"TwelveMoraWithEmptyFifth",
+                  0,
+                  false,
+                  {u"一"_s, u"二"_s, u"三"_s, u"ひとり@寝る"_s, u""_s},
                   {u"一"_s, u"二"_s, u"三"_s, u"ひとり  寝る"_s, u""_s}}),
     [](const testing::TestParamInfo<CheckCase> &info) { return std::string(info.param.name); });
 

@@ -1,9 +1,9 @@
-#include "settings/shared_settings.h"
 #include "fake_card.h"
 #include "phrase_files.h"
 #include "poem/composer.h"
 #include "poem/feasibility.h"
 #include "poem/random.h"
+#include "settings/shared_settings.h"
 
 #include <gtest/gtest.h>
 

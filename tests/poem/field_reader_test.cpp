@@ -43,18 +43,18 @@ TEST_P(FieldReaderRules, SplitsTextIntoFields)
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, FieldReaderRules,
-    testing::Values(
-        FieldCase{"OneFieldPerLine", u"春の夜の\r\n夏の日の\r\n", {u"春の夜の"_s, u"夏の日の"_s}},
-        FieldCase{"CommaSplitsALine", u"一,二\r\n三\r\n", {u"一"_s, u"二"_s, u"三"_s}},
-        FieldCase{"EmptyLineIsAnEmptyField", u"一\r\n\r\n二", {u"一"_s, QString(), u"二"_s}},
-        FieldCase{"LeadingAndTrailingBlanksDropped", u"  一  \r\n\t二\r\n", {u"一"_s, u"二"_s}},
-        FieldCase{"IdeographicSpaceKept", u"　一\r\n", {u"　一"_s}},
-        FieldCase{"QuotesKeepCommasAndBlanks", u"\"  一,二 \"\r\n三", {u"  一,二 "_s, u"三"_s}},
-        FieldCase{"TextAfterClosingQuoteDropped", u"\"一\"余り,二\r\n", {u"一"_s, u"二"_s}},
-        FieldCase{"CommaAtLineEndAddsNoField", u"一,\r\n二\r\n", {u"一"_s, u"二"_s}},
-        FieldCase{"LfAndLoneCrEndLines", u"一\n二\r三\n\n四", {u"一"_s, u"二"_s, u"三"_s, QString(), u"四"_s}},
-        FieldCase{"BlankLineIsEmptyField", u"一\r\n   \r\n二", {u"一"_s, QString(), u"二"_s}},
-        FieldCase{"TagAndMarkerKept", u"恋の夜;e\r\n月@見る\r\n", {u"恋の夜;e"_s, u"月@見る"_s}}),
+    testing::Values(FieldCase{"OneFieldPerLine", u"春の夜の\r\n夏の日の\r\n", {u"春の夜の"_s, u"夏の日の"_s}},
+                    FieldCase{"CommaSplitsALine", u"一,二\r\n三\r\n", {u"一"_s, u"二"_s, u"三"_s}},
+                    FieldCase{"EmptyLineIsAnEmptyField", u"一\r\n\r\n二", {u"一"_s, QString(), u"二"_s}},
+                    FieldCase{"LeadingAndTrailingBlanksDropped", u"  一  \r\n\t二\r\n", {u"一"_s, u"二"_s}},
+                    FieldCase{"IdeographicSpaceKept", u"　一\r\n", {u"　一"_s}},
+                    FieldCase{"QuotesKeepCommasAndBlanks", u"\"  一,二 \"\r\n三", {u"  一,二 "_s, u"三"_s}},
+                    FieldCase{"TextAfterClosingQuoteDropped", u"\"一\"余り,二\r\n", {u"一"_s, u"二"_s}},
+                    FieldCase{"CommaAtLineEndAddsNoField", u"一,\r\n二\r\n", {u"一"_s, u"二"_s}},
+                    FieldCase{
+                        "LfAndLoneCrEndLines", u"一\n二\r三\n\n四", {u"一"_s, u"二"_s, u"三"_s, QString(), u"四"_s}},
+                    FieldCase{"BlankLineIsEmptyField", u"一\r\n   \r\n二", {u"一"_s, QString(), u"二"_s}},
+                    FieldCase{"TagAndMarkerKept", u"恋の夜;e\r\n月@見る\r\n", {u"恋の夜;e"_s, u"月@見る"_s}}),
     [](const testing::TestParamInfo<FieldCase> &info) { return std::string(info.param.name); });
 
 TEST(FieldReader, EndIsReachedAsSoonAsNoCharactersRemain)
@@ -79,9 +79,13 @@ TEST(FieldReader, ReportsTheLineOfEachField)
 
 TEST(FieldReader, LastLineIsTheLineOfTheLastCharacter)
 {
-    struct Case { QByteArray text; int lastLine; };
-    const Case cases[] = {{"", 0}, {"a", 1}, {"a\r\n", 1}, {"a\r\nb", 2}, {"a\r\n\r\n", 2},
-                          {"a\nb\n", 2}, {"a\rb\r", 2}, {"\r\n", 1}};
+    struct Case
+    {
+        QByteArray text;
+        int lastLine;
+    };
+    const Case cases[] = {{"", 0},          {"a", 1},      {"a\r\n", 1},  {"a\r\nb", 2},
+                          {"a\r\n\r\n", 2}, {"a\nb\n", 2}, {"a\rb\r", 2}, {"\r\n", 1}};
     for (const Case &c : cases)
         EXPECT_EQ(FieldReader(c.text).LastLine(), c.lastLine) << c.text.toStdString();
 }

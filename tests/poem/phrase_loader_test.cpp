@@ -1,6 +1,6 @@
-#include "settings/shared_settings.h"
 #include "phrase_files.h"
 #include "poem/phrase_loader.h"
+#include "settings/shared_settings.h"
 
 #include <QFile>
 #include <QStringEncoder>
@@ -54,7 +54,8 @@ TEST_F(PhraseLoader, TwoEmptyLinesMakeAnEmptyGroup)
 TEST_F(PhraseLoader, LastGroupEndsAtAnEmptyLineOrTheEndOfTheFile)
 {
     const QStringList group = {u"一"_s, u"二"_s};
-    for (const QStringList &lines : {group, group + QStringList{u""_s}, group + QStringList{u""_s, u"無視"_s, u""_s, u"x"_s}}) {
+    for (const QStringList &lines :
+         {group, group + QStringList{u""_s}, group + QStringList{u""_s, u"無視"_s, u""_s, u"x"_s}}) {
         files.Write(u"WORD12.TXT"_s, lines);
         ASSERT_FALSE(Load());
         EXPECT_EQ(PhrasesOf(groups.Word12), group);
@@ -144,7 +145,8 @@ INSTANTIATE_TEST_SUITE_P(
         // A file that ends too soon is reported at its last line, with or without a final line end.
         BrokenFile{"EndsInsideThirdGroup", "WORD5.TXT", "a\r\n\r\nb\r\n\r\nc\r\n", 5, u"第3グループの途中"},
         BrokenFile{"EndsInsideThirdGroupWithoutLineEnd", "WORD5.TXT", "a\r\n\r\nb\r\n\r\nc", 5, u"第3グループの途中"},
-        BrokenFile{"EndsAfterThirdGroupsEmptyLine", "WORD7.TXT", "a\r\n\r\nb\r\n\r\nc\r\n\r\n", 6, u"第4グループが始まる前"},
+        BrokenFile{"EndsAfterThirdGroupsEmptyLine", "WORD7.TXT", "a\r\n\r\nb\r\n\r\nc\r\n\r\n", 6,
+                   u"第4グループが始まる前"},
         BrokenFile{"EmptyTwelveMoraFileHasNoLine", "WORD12.TXT", "", 0, u"第1グループが始まる前"},
         BrokenFile{"InvalidShiftJisByte", "WORD7.TXT", "a\r\nb\r\n\x85\x40\r\n", 3, u"Shift-JIS"},
         BrokenFile{"LoneLeadByteAtEnd", "WORD12.TXT", "a\r\nb\x81", 2, u"Shift-JIS"}),

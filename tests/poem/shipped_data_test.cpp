@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 
 // The phrase files we ship must load and serve all ten settings often enough
@@ -10,7 +12,7 @@ namespace {
 TEST(ShippedPhraseFiles, LoadAndSatisfyEverySetting)
 {
     PhraseGroups groups;
-    const auto error = LoadPhraseFiles(QStringLiteral(GIEICHO_SOURCE_DIR "/data"), groups);
+    const auto error = LoadPhraseFiles(QString::fromUtf8(GIEICHO_SOURCE_DIR "/data"), groups);
     ASSERT_FALSE(error) << error->Message().toStdString();
 
     for (const PhraseGroup *group : groups.All()) {

@@ -17,7 +17,8 @@ using Calls = std::vector<std::string>;
 
 const char *const kOpenMidi = "open \"/music/ge_bg1.mid\" type sequencer alias Midi";
 
-class CommandLayer : public ::testing::Test {
+class CommandLayer : public ::testing::Test
+{
 protected:
     uint32_t Send(const std::string &command)
     {
@@ -30,15 +31,18 @@ protected:
     MciCommandLayer layer_{device_};
 };
 
-struct CommandCase {
+struct CommandCase
+{
     const char *label;
-    std::vector<std::string> before;  // sent first, each must succeed
+    std::vector<std::string> before; // sent first, each must succeed
     std::string command;
     uint32_t code;
-    Calls deviceCalls;  // what the command itself asks of the device
+    Calls deviceCalls; // what the command itself asks of the device
 };
 
-class Commands : public CommandLayer, public ::testing::WithParamInterface<CommandCase> {};
+class Commands : public CommandLayer, public ::testing::WithParamInterface<CommandCase>
+{
+};
 
 TEST_P(Commands, GiveTheirCodeAndReachTheDeviceOnlyWhenValid)
 {
@@ -57,39 +61,54 @@ TEST_P(Commands, GiveTheirCodeAndReachTheDeviceOnlyWhenValid)
 INSTANTIATE_TEST_SUITE_P(
     Table, Commands,
     ::testing::Values(
-        CommandCase{"OpenQuotedPathWithSpaces", {}, "open \"/my music/a b.mid\" type sequencer alias Midi", 0,
+        CommandCase{"OpenQuotedPathWithSpaces",
+                    {},
+                    "open \"/my music/a b.mid\" type sequencer alias Midi",
+                    0,
                     {"open /my music/a b.mid"}},
         CommandCase{"OpenWordsInAnyCase", {}, "OPEN \"/m/x.mid\" Type SEQUENCER Alias midi", 0, {"open /m/x.mid"}},
         CommandCase{"OpenBarePath", {}, "open /m/x.mid type sequencer alias Midi", 0, {"open /m/x.mid"}},
         CommandCase{"OpenFlagsInEitherOrder", {}, "open /m/x.mid alias Midi type sequencer", 0, {"open /m/x.mid"}},
         CommandCase{"OpenTypeFromExtension", {}, "open \"/m/x.MID\" alias Midi", 0, {"open /m/x.MID"}},
         // Names reach the device as the file system's bytes, whatever they hold.
-        CommandCase{"OpenPathAsItsBytes", {}, "open \"/m/café 〜/表曲.mid\" type sequencer alias Midi", 0,
+        CommandCase{"OpenPathAsItsBytes",
+                    {},
+                    "open \"/m/café 〜/表曲.mid\" type sequencer alias Midi",
+                    0,
                     {"open /m/café 〜/表曲.mid"}},
         CommandCase{"OpenUnknownExtension", {}, "open \"/m/x.wav\" alias Midi", MCIERR_EXTENSION_NOT_FOUND, {}},
-        CommandCase{"OpenOtherDeviceType", {}, "open \"/m/x.mid\" type waveaudio alias Midi",
-                    MCIERR_INVALID_DEVICE_NAME, {}},
+        CommandCase{
+            "OpenOtherDeviceType", {}, "open \"/m/x.mid\" type waveaudio alias Midi", MCIERR_INVALID_DEVICE_NAME, {}},
         CommandCase{"OpenWithoutFile", {}, "open", MCIERR_MISSING_PARAMETER, {}},
-        CommandCase{"OpenAliasWithoutName", {}, "open \"/m/x.mid\" type sequencer alias",
-                    MCIERR_MISSING_STRING_ARGUMENT, {}},
-        CommandCase{"OpenUnknownFlag", {}, "open \"/m/x.mid\" type sequencer shareable alias Midi",
-                    MCIERR_UNRECOGNIZED_KEYWORD, {}},
-        CommandCase{"OpenFlagTwice", {}, "open \"/m/x.mid\" type sequencer type sequencer", MCIERR_DUPLICATE_FLAGS,
+        CommandCase{
+            "OpenAliasWithoutName", {}, "open \"/m/x.mid\" type sequencer alias", MCIERR_MISSING_STRING_ARGUMENT, {}},
+        CommandCase{"OpenUnknownFlag",
+                    {},
+                    "open \"/m/x.mid\" type sequencer shareable alias Midi",
+                    MCIERR_UNRECOGNIZED_KEYWORD,
                     {}},
-        CommandCase{"OpenNoClosingQuote", {}, "open \"/m/x.mid type sequencer alias Midi", MCIERR_NO_CLOSING_QUOTE,
-                    {}},
+        CommandCase{"OpenFlagTwice", {}, "open \"/m/x.mid\" type sequencer type sequencer", MCIERR_DUPLICATE_FLAGS, {}},
+        CommandCase{"OpenNoClosingQuote", {}, "open \"/m/x.mid type sequencer alias Midi", MCIERR_NO_CLOSING_QUOTE, {}},
         // A file name with a double quote of its own ends the quoted path early.
-        CommandCase{"PathWithQuoteInside", {}, "open \"/m/a\"b.mid\" type sequencer alias Midi",
-                    MCIERR_EXTRA_CHARACTERS, {}},
-        CommandCase{"PathWithQuoteBeforeBlank", {}, "open \"/m/a\" b.mid\" type sequencer alias Midi",
-                    MCIERR_EXTRA_CHARACTERS, {}},
-        CommandCase{"PathEndingInQuote", {}, "open \"/m/a\"\" type sequencer alias Midi", MCIERR_EXTRA_CHARACTERS,
+        CommandCase{
+            "PathWithQuoteInside", {}, "open \"/m/a\"b.mid\" type sequencer alias Midi", MCIERR_EXTRA_CHARACTERS, {}},
+        CommandCase{"PathWithQuoteBeforeBlank",
+                    {},
+                    "open \"/m/a\" b.mid\" type sequencer alias Midi",
+                    MCIERR_EXTRA_CHARACTERS,
                     {}},
-        CommandCase{"PathSmugglingFlags", {}, "open \"/m/x\" type sequencer alias Other \"y.mid\" type sequencer alias Midi",
-                    MCIERR_UNRECOGNIZED_KEYWORD, {}},
+        CommandCase{"PathEndingInQuote", {}, "open \"/m/a\"\" type sequencer alias Midi", MCIERR_EXTRA_CHARACTERS, {}},
+        CommandCase{"PathSmugglingFlags",
+                    {},
+                    "open \"/m/x\" type sequencer alias Other \"y.mid\" type sequencer alias Midi",
+                    MCIERR_UNRECOGNIZED_KEYWORD,
+                    {}},
         CommandCase{"OpenAliasTaken", {kOpenMidi}, kOpenMidi, MCIERR_DUPLICATE_ALIAS, {}},
-        CommandCase{"OpenWhileSequencerBusy", {kOpenMidi}, "open \"/m/y.mid\" type sequencer alias Other",
-                    MCIERR_SEQ_PORT_INUSE, {}},
+        CommandCase{"OpenWhileSequencerBusy",
+                    {kOpenMidi},
+                    "open \"/m/y.mid\" type sequencer alias Other",
+                    MCIERR_SEQ_PORT_INUSE,
+                    {}},
         CommandCase{"OpenAfterClose", {kOpenMidi, "close Midi"}, kOpenMidi, 0, {"open /music/ge_bg1.mid"}},
         CommandCase{"PlayOpenAlias", {kOpenMidi}, "play Midi", 0, {"play"}},
         CommandCase{"PlayAliasInOtherCase", {kOpenMidi}, "PLAY midi", 0, {"play"}},
@@ -126,12 +145,15 @@ TEST_F(CommandLayer, DeviceFailuresPassThroughAndAFailedOpenTakesNoAlias)
     EXPECT_EQ(script_.calls, (Calls{"open /music/ge_bg1.mid", "open /music/ge_bg1.mid", "play"}));
 }
 
-struct ModeCase {
+struct ModeCase
+{
     SequencerMode mode;
     const char *word;
 };
 
-class ModeWords : public CommandLayer, public ::testing::WithParamInterface<ModeCase> {};
+class ModeWords : public CommandLayer, public ::testing::WithParamInterface<ModeCase>
+{
+};
 
 TEST_P(ModeWords, StatusRepliesWithTheModeWord)
 {
@@ -147,13 +169,16 @@ INSTANTIATE_TEST_SUITE_P(Modes, ModeWords,
                                            ModeCase{SequencerMode::Stopped, "stopped"},
                                            ModeCase{SequencerMode::NotReady, "not ready"}));
 
-struct CutCase {
+struct CutCase
+{
     unsigned length;
     const char *reply;
     uint32_t code;
 };
 
-class ReplyCuts : public CommandLayer, public ::testing::WithParamInterface<CutCase> {};
+class ReplyCuts : public CommandLayer, public ::testing::WithParamInterface<CutCase>
+{
+};
 
 TEST_P(ReplyCuts, ReplyIsCutToTheBufferWithItsNullAndNothingWrittenBeyond)
 {
@@ -172,8 +197,7 @@ TEST_P(ReplyCuts, ReplyIsCutToTheBufferWithItsNullAndNothingWrittenBeyond)
 INSTANTIATE_TEST_SUITE_P(Lengths, ReplyCuts,
                          ::testing::Values(CutCase{1, "", MCIERR_PARAM_OVERFLOW},
                                            CutCase{5, "play", MCIERR_PARAM_OVERFLOW},
-                                           CutCase{7, "playin", MCIERR_PARAM_OVERFLOW},
-                                           CutCase{8, "playing", MCI_OK},
+                                           CutCase{7, "playin", MCIERR_PARAM_OVERFLOW}, CutCase{8, "playing", MCI_OK},
                                            CutCase{512, "playing", MCI_OK}));
 
 TEST_F(CommandLayer, FailedOrReplylessCommandsLeaveAnEmptyReply)
@@ -197,14 +221,17 @@ TEST_F(CommandLayer, NullCommandOrReplyBufferIsHandled)
     EXPECT_EQ(layer_.Send("play Midi", nullptr, 0), MCI_OK);
 }
 
-struct TextCase {
+struct TextCase
+{
     uint32_t code;
     unsigned length;
     bool known;
     std::string text;
 };
 
-class ErrorTexts : public ::testing::TestWithParam<TextCase> {};
+class ErrorTexts : public ::testing::TestWithParam<TextCase>
+{
+};
 
 TEST_P(ErrorTexts, LookUpIsCutToTheBufferWithItsNull)
 {
@@ -220,15 +247,14 @@ TEST_P(ErrorTexts, LookUpIsCutToTheBufferWithItsNull)
 
 const std::string kFileNotFoundText = "Cannot find the specified file. Make sure the path and filename are correct.";
 
-INSTANTIATE_TEST_SUITE_P(
-    Lookups, ErrorTexts,
-    ::testing::Values(TextCase{MCIERR_FILE_NOT_FOUND, 1024, true, kFileNotFoundText},
-                      TextCase{MCIERR_FILE_NOT_FOUND, 11, true, kFileNotFoundText.substr(0, 10)},
-                      TextCase{MCIERR_FILE_NOT_FOUND, 1, true, ""},
-                      TextCase{MCIERR_INVALID_DEVICE_NAME, 1024, true,
-                               "The specified device is not open or is not recognized by MCI."},
-                      TextCase{MCI_OK, 1024, true, "The specified command was carried out."},
-                      TextCase{9999, 1024, false, ""}));
+INSTANTIATE_TEST_SUITE_P(Lookups, ErrorTexts,
+                         ::testing::Values(TextCase{MCIERR_FILE_NOT_FOUND, 1024, true, kFileNotFoundText},
+                                           TextCase{MCIERR_FILE_NOT_FOUND, 11, true, kFileNotFoundText.substr(0, 10)},
+                                           TextCase{MCIERR_FILE_NOT_FOUND, 1, true, ""},
+                                           TextCase{MCIERR_INVALID_DEVICE_NAME, 1024, true,
+                                                    "The specified device is not open or is not recognized by MCI."},
+                                           TextCase{MCI_OK, 1024, true, "The specified command was carried out."},
+                                           TextCase{9999, 1024, false, ""}));
 
 TEST(ErrorTextBuffer, NoRoomMeansNothingWritten)
 {

@@ -21,12 +21,15 @@
 #include <filesystem>
 #include <thread>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 
 using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
 
-class FluidDevice : public ::testing::Test {
+class FluidDevice : public ::testing::Test
+{
 protected:
     static void SetUpTestSuite()
     {
@@ -53,11 +56,13 @@ protected:
         Send("Status Midi mode");
         return reply_;
     }
-    static std::string OpenCommand(const std::string &path) { return "open \"" + path + "\" type sequencer alias Midi"; }
+    static std::string OpenCommand(const std::string &path)
+    {
+        return "open \"" + path + "\" type sequencer alias Midi";
+    }
 
     // Waits at most the given time for the condition; the piece plays on by itself.
-    template <typename Condition>
-    static bool Eventually(Condition condition, std::chrono::milliseconds limit)
+    template <typename Condition> static bool Eventually(Condition condition, std::chrono::milliseconds limit)
     {
         const auto deadline = Clock::now() + limit;
         while (!condition()) {
@@ -79,7 +84,7 @@ FluidSynthEngine *FluidDevice::engine_ = nullptr;
 
 TEST_F(FluidDevice, PiecePlaysOnceThenStaysOpenAsStoppedAndLetsTheOutputGo)
 {
-    const std::string path = MidiFile("short.mid", 4, 100);  // 0.3 s of notes
+    const std::string path = MidiFile("short.mid", 4, 100); // 0.3 s of notes
     ASSERT_EQ(Send(OpenCommand(path)), MCI_OK);
     EXPECT_EQ(Mode(), "stopped");
 
@@ -142,14 +147,17 @@ TEST_F(FluidDevice, ClosingRightAfterOpenOrPlayAndReopeningIsSafe)
     EXPECT_TRUE(Eventually([&] { return !device_.IsOutputRunning(); }, 5s));
 }
 
-struct BadFileCase {
+struct BadFileCase
+{
     const char *label;
     const char *name;
-    const char *content;  // nullptr: the file is not made
+    const char *content; // nullptr: the file is not made
     uint32_t code;
 };
 
-class FluidDeviceBadFiles : public FluidDevice, public ::testing::WithParamInterface<BadFileCase> {};
+class FluidDeviceBadFiles : public FluidDevice, public ::testing::WithParamInterface<BadFileCase>
+{
+};
 
 TEST_P(FluidDeviceBadFiles, OpenFailsAndLeavesNothingOpen)
 {
@@ -171,9 +179,9 @@ INSTANTIATE_TEST_SUITE_P(Files, FluidDeviceBadFiles,
 TEST(FluidEngine, NoSoundFontFailsTheOpenWithoutTouchingTheFile)
 {
     QTemporaryDir directory;
-    const std::string dangling = directory.filePath(QStringLiteral("default-GM.sf2")).toStdString();
-    std::filesystem::create_symlink(directory.filePath(QStringLiteral("gone.sf2")).toStdString(), dangling);
-    const std::string piece = directory.filePath(QStringLiteral("piece.mid")).toStdString();
+    const std::string dangling = directory.filePath(u"default-GM.sf2"_s).toStdString();
+    std::filesystem::create_symlink(directory.filePath(u"gone.sf2"_s).toStdString(), dangling);
+    const std::string piece = directory.filePath(u"piece.mid"_s).toStdString();
     WriteFile(piece, MidiMelody(2, 100));
 
     FluidSynthEngine engine({dangling, "/nonexistent/TimGM6mb.sf2"});

@@ -23,6 +23,8 @@
 #include <fstream>
 #include <iterator>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 
 constexpr int kSampleRate = 44100;
@@ -33,9 +35,10 @@ constexpr double kRingOut = 3.0;
 // -80 dB: below this a sample counts as silence.
 constexpr float kSilence = 1e-4f;
 
-struct Rendering {
-    double seconds = 0;      // until the player reported its end
-    double audibleEnd = 0;   // the last sample above silence
+struct Rendering
+{
+    double seconds = 0; // until the player reported its end
+    double audibleEnd = 0; // the last sample above silence
     float peak = 0;
     double rms = 0;
 };
@@ -77,7 +80,8 @@ void ExpectLength(const Rendering &r, double pieceSeconds)
     EXPECT_LT(r.audibleEnd, pieceSeconds + kPlayerEndWait + kRingOut);
 }
 
-class FluidRender : public ::testing::Test {
+class FluidRender : public ::testing::Test
+{
 protected:
     static void SetUpTestSuite()
     {
@@ -119,7 +123,7 @@ TEST_F(FluidRender, PieceCountsAsStoppedRightAfterItsLastEvent)
 {
     QTemporaryDir directory;
     fluid_settings_t *settings = engine_->Settings();
-    fluid_settings_setstr(settings, "audio.file.name", directory.filePath(QStringLiteral("out.raw")).toUtf8().constData());
+    fluid_settings_setstr(settings, "audio.file.name", directory.filePath(u"out.raw"_s).toUtf8().constData());
     fluid_settings_setstr(settings, "audio.file.type", "raw");
     int periodFrames = 0;
     fluid_settings_getint(settings, "audio.period-size", &periodFrames);
@@ -151,14 +155,17 @@ TEST_F(FluidRender, PieceCountsAsStoppedRightAfterItsLastEvent)
     EXPECT_TRUE(fluidStillPlaying) << "FluidSynth's own status would still say playing";
 }
 
-struct ShippedPiece {
+struct ShippedPiece
+{
     const char *name;
     double shortest;
     double longest;
     friend void PrintTo(const ShippedPiece &piece, std::ostream *out) { *out << piece.name; }
 };
 
-class ShippedPieces : public FluidRender, public ::testing::WithParamInterface<ShippedPiece> {};
+class ShippedPieces : public FluidRender, public ::testing::WithParamInterface<ShippedPiece>
+{
+};
 
 TEST_P(ShippedPieces, SoundForTheirLength)
 {

@@ -5,7 +5,8 @@
 
 namespace {
 
-struct Reader {
+struct Reader
+{
     const std::vector<uint8_t> &bytes;
     size_t at;
     size_t end;

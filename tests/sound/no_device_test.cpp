@@ -18,9 +18,12 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 
-class NoDevice : public ::testing::Test {
+class NoDevice : public ::testing::Test
+{
 protected:
     void SetUp() override
     {
@@ -52,9 +55,9 @@ protected:
 TEST_F(NoDevice, MusicStaysSilentWithOneLineOnStderr)
 {
     testing::internal::CaptureStderr();
-    PlayMidi(QStringLiteral("ge_open.mid"));
+    PlayMidi(u"ge_open.mid"_s);
     const bool playing = IsMidiPlaying();
-    PlayMidi(QStringLiteral("ge_bg1.mid"));  // missing as well
+    PlayMidi(u"ge_bg1.mid"_s); // missing as well
     PlayBgmIfIdle();
     StopMidi();
     const std::string said = testing::internal::GetCapturedStderr();
@@ -88,7 +91,7 @@ TEST_F(NoDevice, LoggingRulesSilenceTheWarning)
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     EXPECT_EXIT(
         {
-            QLoggingCategory::setFilterRules(QStringLiteral("gieicho.sound.warning=false"));
+            QLoggingCategory::setFilterRules(u"gieicho.sound.warning=false"_s);
             WavePlayer player;
             const bool started = player.Start("tobibrnd.wav");
             std::exit(started ? 2 : 0);

@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 
 using Sent = RecordingMci::Sent;
@@ -21,7 +23,8 @@ constexpr uint32_t kNotOpen = 263;
 constexpr uint32_t kFileNotFound = 275;
 
 // Runs each test in a fresh directory, named by the test, as the current one.
-class PlayerCommands : public ::testing::Test {
+class PlayerCommands : public ::testing::Test
+{
 protected:
     void Enter(const QString &directoryName)
     {
@@ -33,7 +36,7 @@ protected:
     void SetUp() override
     {
         previous_ = QDir::currentPath();
-        Enter(QStringLiteral("music"));
+        Enter(u"music"_s);
         TheRecordingMci() = {};
     }
     void TearDown() override { QDir::setCurrent(previous_); }
@@ -41,8 +44,8 @@ protected:
     // The open command for a file in the current directory, as bytes.
     std::string OpenCommand(const std::string &directory, const std::string &file) const
     {
-        return "open \"" + QFileInfo(temporary_.path()).canonicalFilePath().toStdString() + "/" + directory + "/" + file +
-               "\" type sequencer alias Midi";
+        return "open \"" + QFileInfo(temporary_.path()).canonicalFilePath().toStdString() + "/" + directory + "/" + file
+            + "\" type sequencer alias Midi";
     }
 
     QTemporaryDir temporary_;
@@ -52,7 +55,7 @@ protected:
 
 TEST_F(PlayerCommands, PlayMidiClosesFirstThenOpensTheQuotedPathAndPlays)
 {
-    PlayMidi(QStringLiteral("ge_open.mid"));
+    PlayMidi(u"ge_open.mid"_s);
 
     const std::vector<Sent> expected = {
         {"close Midi", 1}, {OpenCommand("music", "ge_open.mid"), 512}, {"play Midi", 512}};
@@ -66,7 +69,7 @@ TEST_F(PlayerCommands, PlaySentAfterAFailedOpenAndEveryErrorLookedUp)
 {
     TheRecordingMci().answers = {{"close", kNotOpen, ""}, {"open", kFileNotFound, ""}, {"play", kNotOpen, ""}};
 
-    PlayMidi(QStringLiteral("ge_bg2.mid"));
+    PlayMidi(u"ge_bg2.mid"_s);
 
     ASSERT_EQ(TheRecordingMci().sent.size(), 3u);
     EXPECT_EQ(TheRecordingMci().sent[2], (Sent{"play Midi", 512}));
@@ -74,18 +77,21 @@ TEST_F(PlayerCommands, PlaySentAfterAFailedOpenAndEveryErrorLookedUp)
     EXPECT_EQ(TheRecordingMci().lookedUp, lookups);
 }
 
-struct DirectoryCase {
+struct DirectoryCase
+{
     const char *label;
-    const char *name;  // UTF-8, as the file system has it
+    const char *name; // UTF-8, as the file system has it
 };
 
-class PlayerDirectories : public PlayerCommands, public ::testing::WithParamInterface<DirectoryCase> {};
+class PlayerDirectories : public PlayerCommands, public ::testing::WithParamInterface<DirectoryCase>
+{
+};
 
 TEST_P(PlayerDirectories, OpenCarriesTheCurrentDirectoryAsTheFileSystemHasIt)
 {
     Enter(QString::fromUtf8(GetParam().name));
 
-    PlayMidi(QStringLiteral("ge_bg1.mid"));
+    PlayMidi(u"ge_bg1.mid"_s);
 
     ASSERT_EQ(TheRecordingMci().sent.size(), 3u);
     EXPECT_EQ(TheRecordingMci().sent[1].command, OpenCommand(GetParam().name, "ge_bg1.mid"));
@@ -110,14 +116,17 @@ TEST_F(PlayerCommands, StopMidiSendsCloseWithAOneCharacterBuffer)
     EXPECT_EQ(TheRecordingMci().lookedUp, (std::vector<LookedUp>{{kNotOpen, 1024}}));
 }
 
-struct ModeCase {
+struct ModeCase
+{
     const char *label;
     uint32_t code;
     std::string reply;
     bool playing;
 };
 
-class PlayerModes : public PlayerCommands, public ::testing::WithParamInterface<ModeCase> {};
+class PlayerModes : public PlayerCommands, public ::testing::WithParamInterface<ModeCase>
+{
+};
 
 TEST_P(PlayerModes, IsMidiPlayingReadsOnlyTheFirstLetterOfTheMode)
 {
@@ -129,21 +138,19 @@ TEST_P(PlayerModes, IsMidiPlayingReadsOnlyTheFirstLetterOfTheMode)
     EXPECT_TRUE(TheRecordingMci().lookedUp.empty()) << "the status result is not examined";
 }
 
-INSTANTIATE_TEST_SUITE_P(Replies, PlayerModes,
-                         ::testing::Values(ModeCase{"Playing", 0, "playing", true},
-                                           ModeCase{"Paused", 0, "paused", true},
-                                           ModeCase{"UpperCase", 0, "PLAYING", true},
-                                           ModeCase{"Stopped", 0, "stopped", false},
-                                           ModeCase{"NotReady", 0, "not ready", false},
-                                           ModeCase{"Seeking", 0, "seeking", false},
-                                           ModeCase{"EmptyAfterError", kNotOpen, "", false},
-                                           // A reply the device wrote before failing still counts.
-                                           ModeCase{"ErrorWithReply", kNotOpen, "playing", true}),
-                         [](const auto &info) { return info.param.label; });
+INSTANTIATE_TEST_SUITE_P(
+    Replies, PlayerModes,
+    ::testing::Values(ModeCase{"Playing", 0, "playing", true}, ModeCase{"Paused", 0, "paused", true},
+                      ModeCase{"UpperCase", 0, "PLAYING", true}, ModeCase{"Stopped", 0, "stopped", false},
+                      ModeCase{"NotReady", 0, "not ready", false}, ModeCase{"Seeking", 0, "seeking", false},
+                      ModeCase{"EmptyAfterError", kNotOpen, "", false},
+                      // A reply the device wrote before failing still counts.
+                      ModeCase{"ErrorWithReply", kNotOpen, "playing", true}),
+    [](const auto &info) { return info.param.label; });
 
 TEST_F(PlayerCommands, PlayBgmIfIdleLeavesAPlayingPieceAlone)
 {
-    bgmFile = QStringLiteral("ge_bg3.mid");
+    bgmFile = u"ge_bg3.mid"_s;
     TheRecordingMci().answers = {{"Status", 0, "playing"}};
 
     PlayBgmIfIdle();
@@ -153,15 +160,13 @@ TEST_F(PlayerCommands, PlayBgmIfIdleLeavesAPlayingPieceAlone)
 
 TEST_F(PlayerCommands, PlayBgmIfIdleAfterTheEndPlaysTheChosenPiece)
 {
-    bgmFile = QStringLiteral("ge_bg4.mid");
+    bgmFile = u"ge_bg4.mid"_s;
     TheRecordingMci().answers = {{"Status", 0, "stopped"}};
 
     PlayBgmIfIdle();
 
-    const std::vector<Sent> expected = {{"Status Midi mode", 512},
-                                        {"close Midi", 1},
-                                        {OpenCommand("music", "ge_bg4.mid"), 512},
-                                        {"play Midi", 512}};
+    const std::vector<Sent> expected = {
+        {"Status Midi mode", 512}, {"close Midi", 1}, {OpenCommand("music", "ge_bg4.mid"), 512}, {"play Midi", 512}};
     EXPECT_EQ(TheRecordingMci().sent, expected);
 }
 

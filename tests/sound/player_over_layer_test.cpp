@@ -14,11 +14,14 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 
 using Calls = std::vector<std::string>;
 
-class PlayerOverLayer : public ::testing::Test {
+class PlayerOverLayer : public ::testing::Test
+{
 protected:
     void SetUp() override
     {
@@ -46,23 +49,22 @@ protected:
 
 TEST_F(PlayerOverLayer, EachPieceClosesTheOneBeforeAndThePathSurvivesBlanks)
 {
-    PlayMidi(QStringLiteral("ge_open.mid"));
-    PlayMidi(QStringLiteral("ge_bg1.mid"));
+    PlayMidi(u"ge_open.mid"_s);
+    PlayMidi(u"ge_bg1.mid"_s);
 
     // The first close finds nothing open and never reaches the device.
-    EXPECT_EQ(script_.calls,
-              (Calls{InDirectory("ge_open.mid"), "play", "close", InDirectory("ge_bg1.mid"), "play"}));
+    EXPECT_EQ(script_.calls, (Calls{InDirectory("ge_open.mid"), "play", "close", InDirectory("ge_bg1.mid"), "play"}));
 }
 
 TEST_F(PlayerOverLayer, AfterThePieceEndsTheNextPoemStartsItsPiece)
 {
-    bgmFile = QStringLiteral("ge_bg2.mid");
-    PlayMidi(QStringLiteral("ge_open.mid"));
+    bgmFile = u"ge_bg2.mid"_s;
+    PlayMidi(u"ge_open.mid"_s);
     script_.mode = SequencerMode::Playing;
     PlayBgmIfIdle();
     EXPECT_TRUE(IsMidiPlaying());
 
-    script_.mode = SequencerMode::Stopped;  // the opening piece has ended
+    script_.mode = SequencerMode::Stopped; // the opening piece has ended
     script_.calls.clear();
     PlayBgmIfIdle();
 
@@ -72,9 +74,9 @@ TEST_F(PlayerOverLayer, AfterThePieceEndsTheNextPoemStartsItsPiece)
 TEST_F(PlayerOverLayer, AFailedOpenLeavesNothingOpenAndTheNextPoemTriesAgain)
 {
     script_.openResult = MCIERR_FILE_NOT_FOUND;
-    bgmFile = QStringLiteral("ge_bg3.mid");
+    bgmFile = u"ge_bg3.mid"_s;
 
-    PlayMidi(QStringLiteral("ge_open.mid"));
+    PlayMidi(u"ge_open.mid"_s);
     EXPECT_FALSE(IsMidiPlaying());
     PlayBgmIfIdle();
 
@@ -84,7 +86,7 @@ TEST_F(PlayerOverLayer, AFailedOpenLeavesNothingOpenAndTheNextPoemTriesAgain)
 
 TEST_F(PlayerOverLayer, SwitchingOffClosesAndAClosedDeviceCountsAsIdle)
 {
-    PlayMidi(QStringLiteral("ge_bg4.mid"));
+    PlayMidi(u"ge_bg4.mid"_s);
     script_.mode = SequencerMode::Playing;
     StopMidi();
     StopMidi();

@@ -7,18 +7,22 @@
 // Stands in for the media control calls (it defines mciSendStringA and
 // mciGetErrorStringA) so a test sees every command string the player sends,
 // with the buffer sizes it passes, and decides what comes back.
-struct RecordingMci {
-    struct Sent {
+struct RecordingMci
+{
+    struct Sent
+    {
         std::string command;
         unsigned replyLength;
         bool operator==(const Sent &) const = default;
     };
-    struct LookedUp {
+    struct LookedUp
+    {
         uint32_t code;
         unsigned length;
         bool operator==(const LookedUp &) const = default;
     };
-    struct Answer {
+    struct Answer
+    {
         std::string commandPrefix;
         uint32_t code;
         std::string reply;

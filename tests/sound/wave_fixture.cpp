@@ -21,11 +21,11 @@ std::vector<uint8_t> WaveTone(double seconds)
     PutLittleEndian(file, 36 + 2 * frames, 4);
     file.insert(file.end(), {'W', 'A', 'V', 'E', 'f', 'm', 't', ' '});
     PutLittleEndian(file, 16, 4);
-    PutLittleEndian(file, 1, 2);         // PCM
-    PutLittleEndian(file, 1, 2);         // mono
+    PutLittleEndian(file, 1, 2); // PCM
+    PutLittleEndian(file, 1, 2); // mono
     PutLittleEndian(file, rate, 4);
-    PutLittleEndian(file, 2 * rate, 4);  // bytes a second
-    PutLittleEndian(file, 2, 2);         // bytes a frame
+    PutLittleEndian(file, 2 * rate, 4); // bytes a second
+    PutLittleEndian(file, 2, 2); // bytes a frame
     PutLittleEndian(file, 16, 2);
     file.insert(file.end(), {'d', 'a', 't', 'a'});
     PutLittleEndian(file, 2 * frames, 4);

@@ -17,18 +17,21 @@
 #include <cstdlib>
 #include <thread>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 
 using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
 
-class WaveSound : public ::testing::Test {
+class WaveSound : public ::testing::Test
+{
 protected:
     static void SetUpTestSuite() { setenv("SDL_AUDIODRIVER", "dummy", 1); }
     void SetUp() override
     {
         ASSERT_TRUE(directory_.isValid());
-        tone_ = directory_.filePath(QStringLiteral("tone.wav")).toStdString();
+        tone_ = directory_.filePath(u"tone.wav"_s).toStdString();
         WriteFile(tone_, WaveTone(0.3));
     }
 
@@ -68,13 +71,16 @@ TEST_F(WaveSound, ANewSoundReplacesTheOneBeforeAndStopEndsItAtOnce)
     EXPECT_FALSE(player_.IsSounding());
 }
 
-struct UnplayableCase {
+struct UnplayableCase
+{
     const char *label;
     const char *name;
-    std::vector<uint8_t> content;  // empty: the file is not made
+    std::vector<uint8_t> content; // empty: the file is not made
 };
 
-class UnplayableWaves : public WaveSound, public ::testing::WithParamInterface<UnplayableCase> {};
+class UnplayableWaves : public WaveSound, public ::testing::WithParamInterface<UnplayableCase>
+{
+};
 
 TEST_P(UnplayableWaves, LeaveTheSoundThatPlaysAlone)
 {
@@ -89,7 +95,8 @@ TEST_P(UnplayableWaves, LeaveTheSoundThatPlaysAlone)
 
 INSTANTIATE_TEST_SUITE_P(Files, UnplayableWaves,
                          ::testing::Values(UnplayableCase{"Missing", "gone.wav", {}},
-                                           UnplayableCase{"NotAWave", "text.wav", {'n', 'o', 't', ' ', 'a', 'u', 'd', 'i', 'o'}}),
+                                           UnplayableCase{
+                                               "NotAWave", "text.wav", {'n', 'o', 't', ' ', 'a', 'u', 'd', 'i', 'o'}}),
                          [](const auto &info) { return info.param.label; });
 
 TEST_F(WaveSound, SndPlaySoundTakesTheNameFromTheCurrentDirectory)

@@ -8,22 +8,14 @@
 class FakeCard final : public PoemCard
 {
 public:
-    FakeCard() { SetPoemCard(this); }
-    ~FakeCard() override { SetPoemCard(nullptr); }
+    FakeCard();
+    ~FakeCard() override;
 
-    void ClearPoem() override { calls << QStringLiteral("clear"); }
-    void ShowCardPicture() override { calls << QStringLiteral("picture"); }
+    void ClearPoem() override;
+    void ShowCardPicture() override;
     void ShowPoem(const QString &p1, const QString &p2, const QString &p3, const QString &p4,
-                  const QString &p5) override
-    {
-        calls << QStringLiteral("show");
-        poem = {p1, p2, p3, p4, p5};
-    }
-    void ShowComposeFailure(const QString &message) override
-    {
-        calls << QStringLiteral("failure");
-        failure = message;
-    }
+                  const QString &p5) override;
+    void ShowComposeFailure(const QString &message) override;
 
     QStringList calls;
     QStringList poem;

@@ -21,9 +21,11 @@ void PhraseFiles::WriteBytes(const QString &fileName, const QByteArray &bytes)
 
 void PhraseFiles::WriteMinimalSet()
 {
-    Write(QStringLiteral("WORD5.TXT"), {u"5A0"_s, u"5A1"_s, u""_s, u"5B0"_s, u"5B1"_s, u""_s, u"5C0"_s, u"5C1"_s, u""_s, u"5D0"_s, u"5D1"_s});
-    Write(QStringLiteral("WORD7.TXT"), {u"7A0"_s, u"7A1"_s, u""_s, u"7B0"_s, u"7B1"_s, u""_s, u"7C0"_s, u"7C1"_s, u""_s, u"7D0"_s, u"7D1"_s});
-    Write(QStringLiteral("WORD12.TXT"), {u"12-0"_s, u"12-1"_s});
+    Write(u"WORD5.TXT"_s,
+          {u"5A0"_s, u"5A1"_s, u""_s, u"5B0"_s, u"5B1"_s, u""_s, u"5C0"_s, u"5C1"_s, u""_s, u"5D0"_s, u"5D1"_s});
+    Write(u"WORD7.TXT"_s,
+          {u"7A0"_s, u"7A1"_s, u""_s, u"7B0"_s, u"7B1"_s, u""_s, u"7C0"_s, u"7C1"_s, u""_s, u"7D0"_s, u"7D1"_s});
+    Write(u"WORD12.TXT"_s, {u"12-0"_s, u"12-1"_s});
 }
 
 QStringList PhrasesOf(const PhraseGroup &group)

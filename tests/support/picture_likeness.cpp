@@ -5,6 +5,8 @@
 #include <cmath>
 #include <vector>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 
 // Paper counts as white down to this grey level; anti-aliased ink and the
@@ -99,12 +101,10 @@ QImage RasterisePdf(const QString &pdfFile, int dotsPerInch)
 {
     QTemporaryDir dir;
     QProcess pdftoppm;
-    pdftoppm.start(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QString::number(dotsPerInch),
-                                                QStringLiteral("-png"), QStringLiteral("-singlefile"),
-                                                QStringLiteral("-f"), QStringLiteral("1"), pdfFile,
-                                                dir.filePath(QStringLiteral("page"))});
-    if (!pdftoppm.waitForFinished(60000) || pdftoppm.exitStatus() != QProcess::NormalExit
-        || pdftoppm.exitCode() != 0)
+    pdftoppm.start(u"pdftoppm"_s,
+                   {u"-r"_s, QString::number(dotsPerInch), u"-png"_s, u"-singlefile"_s, u"-f"_s, u"1"_s, pdfFile,
+                    dir.filePath(u"page"_s)});
+    if (!pdftoppm.waitForFinished(60000) || pdftoppm.exitStatus() != QProcess::NormalExit || pdftoppm.exitCode() != 0)
         return {};
-    return QImage(dir.filePath(QStringLiteral("page.png")));
+    return QImage(dir.filePath(u"page.png"_s));
 }

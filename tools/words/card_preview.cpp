@@ -1,9 +1,9 @@
 #include "card_preview.h"
 
-#include "settings/shared_settings.h"
 #include "card/form1.h"
 #include "card/poem_reveal.h"
 #include "card/vertical_column.h"
+#include "settings/shared_settings.h"
 
 #include <cstdio>
 

@@ -9,7 +9,10 @@ class Form1;
 class CardPreview final : public PoemCard
 {
 public:
-    explicit CardPreview(Form1 &card) : card_(card) {}
+    explicit CardPreview(Form1 &card)
+        : card_(card)
+    {
+    }
 
     void ClearPoem() override;
     void ShowCardPicture() override;

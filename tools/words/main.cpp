@@ -2,7 +2,6 @@
 //   gieicho-words check [DIR]
 //   gieicho-words poems [--season 0-4] [--night] [--count N] [--seed S] [DIR]
 //   gieicho-words card [--season 0-4] [--night] [--seed S] [--font NAME] [--scale K] -o FILE.png [DIR]
-#include "settings/shared_settings.h"
 #include "card/card_output.h"
 #include "card/card_typeface.h"
 #include "card/form1.h"
@@ -15,6 +14,7 @@
 #include "poem/poem_rules.h"
 #include "poem/random.h"
 #include "poem_printer.h"
+#include "settings/shared_settings.h"
 
 #include <QApplication>
 #include <QDir>
@@ -22,6 +22,8 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+
+using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
@@ -66,10 +68,10 @@ int Check(const QString &directory)
         for (int16_t season = 0; season <= 4; ++season) {
             const SettingOutlook outlook = AssessSetting(phraseGroups, season, nightSet);
             allPossible = allPossible && outlook.possible;
-            Print(stdout, QStringLiteral("%1・%2: %3")
-                              .arg(SeasonName(season), PoemSetName(nightSet),
-                                   outlook.possible ? QStringLiteral("可 (%1%)").arg(outlook.acceptanceRate * 100, 0, 'f', 2)
-                                                    : QStringLiteral("不可")));
+            Print(stdout,
+                  u"%1・%2: %3"_s.arg(SeasonName(season), PoemSetName(nightSet),
+                                      outlook.possible ? u"可 (%1%)"_s.arg(outlook.acceptanceRate * 100, 0, 'f', 2)
+                                                       : u"不可"_s));
         }
     }
     return allPossible ? 0 : 1;
@@ -184,7 +186,7 @@ int Card(int argc, char **argv)
     if (preview.Failed())
         return 1;
     if (!CardImage(card, scale).save(output, "PNG")) {
-        Print(stderr, QStringLiteral("「%1」に画像を書き込めませんでした。").arg(output));
+        Print(stderr, u"「%1」に画像を書き込めませんでした。"_s.arg(output));
         return 1;
     }
     return 0;

@@ -8,10 +8,13 @@
 class PoemPrinter final : public PoemCard
 {
 public:
-    explicit PoemPrinter(std::FILE *out) : out_(out) {}
+    explicit PoemPrinter(std::FILE *out)
+        : out_(out)
+    {
+    }
 
-    void ClearPoem() override {}
-    void ShowCardPicture() override {}
+    void ClearPoem() override { }
+    void ShowCardPicture() override { }
     void ShowPoem(const QString &phrase1, const QString &phrase2, const QString &phrase3, const QString &phrase4,
                   const QString &phrase5) override;
     void ShowComposeFailure(const QString &message) override;
