@@ -35,6 +35,9 @@ struct PhraseGroups
     PhraseGroup Word12;
 
     // All nine, in the order the phrase files hold them.
+    // Their names, in the same order.
+    static constexpr std::array<const char *, 9> kNames = {"Word5A", "Word5B", "Word5C", "Word5D", "Word7A",
+                                                           "Word7B", "Word7C", "Word7D", "Word12"};
     std::array<PhraseGroup *, 9> All()
     {
         return {&Word5A, &Word5B, &Word5C, &Word5D, &Word7A, &Word7B, &Word7C, &Word7D, &Word12};

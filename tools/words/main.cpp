@@ -22,6 +22,7 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <utility>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -55,13 +56,11 @@ int Check(const QString &directory)
 {
     if (!Load(directory))
         return 1;
-    const std::pair<const char *, const PhraseGroup *> groups[] = {
-        {"Word5A", &phraseGroups.Word5A}, {"Word5B", &phraseGroups.Word5B}, {"Word5C", &phraseGroups.Word5C},
-        {"Word5D", &phraseGroups.Word5D}, {"Word7A", &phraseGroups.Word7A}, {"Word7B", &phraseGroups.Word7B},
-        {"Word7C", &phraseGroups.Word7C}, {"Word7D", &phraseGroups.Word7D}, {"Word12", &phraseGroups.Word12},
-    };
-    for (const auto &[name, group] : groups) {
-        std::printf("%s: %d phrases, %d drawable\n", name, group->last + 1, group->last > 0 ? group->last : 0);
+    const auto groups = std::as_const(phraseGroups).All();
+    for (std::size_t i = 0; i < groups.size(); ++i) {
+        const PhraseGroup &group = *groups[i];
+        std::printf("%s: %d phrases, %d drawable\n", PhraseGroups::kNames[i], group.last + 1,
+                    group.last > 0 ? group.last : 0);
     }
     bool allPossible = true;
     for (bool nightSet : {false, true}) {
