@@ -22,8 +22,7 @@ void FakeCard::ShowCardPicture()
     calls << u"picture"_s;
 }
 
-void FakeCard::ShowPoem(const QString &p1, const QString &p2, const QString &p3, const QString &p4,
-                        const QString &p5)
+void FakeCard::ShowPoem(const QString &p1, const QString &p2, const QString &p3, const QString &p4, const QString &p5)
 {
     calls << u"show"_s;
     poem = {p1, p2, p3, p4, p5};
