@@ -31,7 +31,7 @@ QRawFont FaceWithoutVerticalForms()
     QByteArray data = file.readAll();
     const int tables = qFromBigEndian<quint16>(data.constData() + 4);
     for (int i = 0; i < tables; ++i) {
-        char *tag = data.data() + 12 + 16 * i;
+        char *tag = data.data() + 12 + qsizetype(16) * i;
         if (QByteArray(tag, 4) == "GSUB")
             tag[3] = 'A';
     }

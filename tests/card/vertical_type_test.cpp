@@ -118,7 +118,7 @@ qreal VerticalAdvance(const QRawFont &font, char16_t c)
     const quint16 unitsPerEm = qFromBigEndian<quint16>(head.constData() + 18);
     const quint16 longMetrics = qFromBigEndian<quint16>(vhea.constData() + 34);
     const quint32 entry = std::min<quint32>(glyphs.value(0), longMetrics - 1u);
-    return qFromBigEndian<quint16>(vmtx.constData() + 4 * entry) * font.pixelSize() / unitsPerEm;
+    return qFromBigEndian<quint16>(vmtx.constData() + std::size_t(4) * entry) * font.pixelSize() / unitsPerEm;
 }
 
 TEST_P(VerticalType, RowsAdvanceByTheFacesVerticalMetrics)

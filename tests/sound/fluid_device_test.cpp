@@ -46,7 +46,7 @@ protected:
 
     std::string MidiFile(const std::string &name, int noteCount, int noteMilliseconds)
     {
-        const std::string path = directory_.filePath(QString::fromStdString(name)).toStdString();
+        std::string path = directory_.filePath(QString::fromStdString(name)).toStdString();
         WriteFile(path, MidiMelody(noteCount, noteMilliseconds));
         return path;
     }

@@ -138,7 +138,7 @@ TEST_F(FluidRender, PieceCountsAsStoppedRightAfterItsLastEvent)
     long frames = 0;
     double stoppedAt = -1;
     bool fluidStillPlaying = false;
-    while (frames < 10 * kSampleRate && fluid_file_renderer_process_block(renderer) == FLUID_OK) {
+    while (frames < 10L * kSampleRate && fluid_file_renderer_process_block(renderer) == FLUID_OK) {
         frames += periodFrames;
         if (!IsPieceStillPlaying(player)) {
             stoppedAt = double(frames) / kSampleRate;
