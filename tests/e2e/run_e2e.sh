@@ -119,8 +119,15 @@ expect_centred() {
         fail "$2 is not centred on the screen: its frame is ${frame[*]} (left top width height)"
 }
 
-allowed_actions() {
-    xprop -id "$1" _NET_WM_ALLOWED_ACTIONS
+# What openbox lets the user do with window $1 ($2 names it): it must allow
+# $3 and nothing that matches $4.
+expect_actions() {
+    local actions
+    actions="$(xprop -id "$1" _NET_WM_ALLOWED_ACTIONS)"
+    echo "$actions" | grep -q "_NET_WM_ACTION_$3" || fail "$2 does not allow $3: $actions"
+    if echo "$actions" | grep -q -E "$4"; then
+        fail "$2 allows what it must not ($4): $actions"
+    fi
 }
 
 # --- First run: Alt+F4 on the title screen ends the program.
@@ -147,22 +154,14 @@ click_in "$title" 150 150
 settings="$(window_named "戯詠帖／歌種指定" 10)" || fail "the settings window did not appear"
 sleep 0.5
 expect_centred "$settings" "the settings window"
-actions="$(allowed_actions "$settings")"
-echo "$actions" | grep -q '_NET_WM_ACTION_CLOSE' || fail "the settings window cannot be closed: $actions"
-if echo "$actions" | grep -q -E 'MINIMIZE|MAXIMIZE'; then
-    fail "the settings window can be minimised or maximised: $actions"
-fi
+expect_actions "$settings" "the settings window" CLOSE 'MINIMIZE|MAXIMIZE'
 close_with_alt_f4 "$settings" || fail "Alt+F4 did not close the settings window"
 
 card="$(window_named "戯詠帖" 10)" || fail "the card window did not appear after the settings window was closed"
 [ "$card" != "$title" ] || fail "the title screen did not go"
 sleep 0.5
 expect_centred "$card" "the card window"
-actions="$(allowed_actions "$card")"
-echo "$actions" | grep -q '_NET_WM_ACTION_MINIMIZE' || fail "the card window cannot be minimised: $actions"
-if echo "$actions" | grep -q -E 'MAXIMIZE|RESIZE'; then
-    fail "the card window can be maximised or resized: $actions"
-fi
+expect_actions "$card" "the card window" MINIMIZE 'MAXIMIZE|RESIZE'
 
 # The reveal takes about three seconds; wait until the poet name is written.
 sleep 6

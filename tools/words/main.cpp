@@ -21,6 +21,7 @@
 #include <QString>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -76,39 +77,65 @@ int Check(const QString &directory)
     return allPossible ? 0 : 1;
 }
 
-int Poems(int argc, char **argv)
+// What both poem-making subcommands take: season word, poem set, seed and the
+// folder of the phrase files.
+struct PoemChoice
 {
     int16_t season = 0;
     bool nightSet = false;
-    long count = 1;
-    bool seeded = false;
-    unsigned long long seed = 0;
+    std::optional<unsigned long long> seed;
     QString directory = QDir::currentPath();
-    for (int i = 2; i < argc; ++i) {
-        const bool hasValue = i + 1 < argc;
-        if (!std::strcmp(argv[i], "--night")) {
-            nightSet = true;
-        } else if (!std::strcmp(argv[i], "--season") && hasValue) {
-            season = static_cast<int16_t>(std::stoi(argv[++i]));
-            if (season < 0 || season > 4)
-                return Usage();
-        } else if (!std::strcmp(argv[i], "--count") && hasValue) {
-            count = std::stol(argv[++i]);
-        } else if (!std::strcmp(argv[i], "--seed") && hasValue) {
-            seed = std::stoull(argv[++i]);
-            seeded = true;
-        } else if (argv[i][0] == '-') {
-            return Usage();
-        } else {
-            directory = QString::fromLocal8Bit(argv[i]);
-        }
+};
+
+enum class Option { Taken, Other, Invalid };
+
+// Takes argv[i], and its value, when it is one of the choices both subcommands share.
+Option TakeChoice(int argc, char **argv, int &i, PoemChoice &choice)
+{
+    const bool hasValue = i + 1 < argc;
+    if (!std::strcmp(argv[i], "--night")) {
+        choice.nightSet = true;
+    } else if (!std::strcmp(argv[i], "--season") && hasValue) {
+        choice.season = static_cast<int16_t>(std::stoi(argv[++i]));
+        if (choice.season < 0 || choice.season > 4)
+            return Option::Invalid;
+    } else if (!std::strcmp(argv[i], "--seed") && hasValue) {
+        choice.seed = std::stoull(argv[++i]);
+    } else if (argv[i][0] != '-') {
+        choice.directory = QString::fromLocal8Bit(argv[i]);
+    } else {
+        return Option::Other;
     }
-    if (!Load(directory))
-        return 1;
+    return Option::Taken;
+}
+
+// Loads the phrase files and sets the settings and the random sequence chosen.
+bool Prepare(const PoemChoice &choice)
+{
+    if (!Load(choice.directory))
+        return false;
     SetSettingDefaults();
-    kigoType = season;
-    enkaMode = nightSet;
-    seeded ? Randomize(seed) : RandomizeFromClock();
+    kigoType = choice.season;
+    enkaMode = choice.nightSet;
+    choice.seed ? Randomize(*choice.seed) : RandomizeFromClock();
+    return true;
+}
+
+int Poems(int argc, char **argv)
+{
+    PoemChoice choice;
+    long count = 1;
+    for (int i = 2; i < argc; ++i) {
+        const Option option = TakeChoice(argc, argv, i, choice);
+        if (option == Option::Taken)
+            continue;
+        if (option == Option::Other && !std::strcmp(argv[i], "--count") && i + 1 < argc)
+            count = std::stol(argv[++i]);
+        else
+            return Usage();
+    }
+    if (!Prepare(choice))
+        return 1;
 
     PoemPrinter printer(stdout);
     SetPoemCard(&printer);
@@ -121,48 +148,32 @@ int Poems(int argc, char **argv)
 // once the reveal is over, written as a PNG picture.
 int Card(int argc, char **argv)
 {
-    int16_t season = 0;
-    bool nightSet = false;
-    bool seeded = false;
-    unsigned long long seed = 0;
+    PoemChoice choice;
     QString fontName;
     double scale = 1;
     QString output;
-    QString directory = QDir::currentPath();
     for (int i = 2; i < argc; ++i) {
-        const bool hasValue = i + 1 < argc;
-        if (!std::strcmp(argv[i], "--night")) {
-            nightSet = true;
-        } else if (!std::strcmp(argv[i], "--season") && hasValue) {
-            season = static_cast<int16_t>(std::stoi(argv[++i]));
-            if (season < 0 || season > 4)
-                return Usage();
-        } else if (!std::strcmp(argv[i], "--seed") && hasValue) {
-            seed = std::stoull(argv[++i]);
-            seeded = true;
-        } else if (!std::strcmp(argv[i], "--font") && hasValue) {
+        const Option option = TakeChoice(argc, argv, i, choice);
+        if (option == Option::Taken)
+            continue;
+        const bool hasValue = option == Option::Other && i + 1 < argc;
+        if (hasValue && !std::strcmp(argv[i], "--font")) {
             fontName = QString::fromLocal8Bit(argv[++i]);
-        } else if (!std::strcmp(argv[i], "--scale") && hasValue) {
+        } else if (hasValue && !std::strcmp(argv[i], "--scale")) {
             scale = std::stod(argv[++i]);
             if (!(scale > 0 && scale <= 8))
                 return Usage();
-        } else if (!std::strcmp(argv[i], "-o") && hasValue) {
+        } else if (hasValue && !std::strcmp(argv[i], "-o")) {
             output = QString::fromLocal8Bit(argv[++i]);
-        } else if (argv[i][0] == '-') {
-            return Usage();
         } else {
-            directory = QString::fromLocal8Bit(argv[i]);
+            return Usage();
         }
     }
     if (output.isEmpty())
         return Usage();
-    if (!Load(directory))
+    if (!Prepare(choice))
         return 1;
-    SetSettingDefaults();
-    kigoType = season;
-    enkaMode = nightSet;
     bgmOn = false;
-    seeded ? Randomize(seed) : RandomizeFromClock();
 
     // No window is ever shown, so no display is needed.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")
