@@ -23,16 +23,16 @@ TobiDeMo::TobiDeMo(QWidget *parent)
     setPalette(black);
 
     // Created from the bottom of the stack up: each later box is drawn over the ones before.
-    image4_ = new PictureBox(this);
-    image4_->setPicture(PictureVariants::Load(u":/emblem_whole.bmp"_s, devicePixelRatioF()));
-    image5_ = new PictureBox(this);
-    image5_->setPicture(PictureVariants::Load(u":/emblem_open.bmp"_s, devicePixelRatioF()));
-    image2_ = new PictureBox(this, true);
-    image2_->setPicture(PictureVariants::Load(u":/wordmark.bmp"_s, devicePixelRatioF()));
-    image3_ = new PictureBox(this);
-    image3_->setPicture(PictureVariants::Load(u":/emblem_small.bmp"_s, devicePixelRatioF()));
-    for (QWidget *box : {static_cast<QWidget *>(image2_), static_cast<QWidget *>(image3_),
-                         static_cast<QWidget *>(image4_), static_cast<QWidget *>(image5_)})
+    Image4 = new PictureBox(this);
+    Image4->setPicture(PictureVariants::Load(u":/emblem_whole.bmp"_s, devicePixelRatioF()));
+    Image5 = new PictureBox(this);
+    Image5->setPicture(PictureVariants::Load(u":/emblem_open.bmp"_s, devicePixelRatioF()));
+    Image2 = new PictureBox(this, true);
+    Image2->setPicture(PictureVariants::Load(u":/wordmark.bmp"_s, devicePixelRatioF()));
+    Image3 = new PictureBox(this);
+    Image3->setPicture(PictureVariants::Load(u":/emblem_small.bmp"_s, devicePixelRatioF()));
+    for (QWidget *box : {static_cast<QWidget *>(Image2), static_cast<QWidget *>(Image3), static_cast<QWidget *>(Image4),
+                         static_cast<QWidget *>(Image5)})
         box->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     Timer1 = new QTimer(this);
@@ -114,7 +114,7 @@ void TobiDeMo::Timer1_Timer()
 void TobiDeMo::PlaceImages()
 {
     const std::pair<PictureBox *, const TwipBox *> boxes[] = {
-        {image2_, &Image2Box}, {image3_, &Image3Box}, {image4_, &Image4Box}, {image5_, &Image5Box}};
+        {Image2, &Image2Box}, {Image3, &Image3Box}, {Image4, &Image4Box}, {Image5, &Image5Box}};
     for (const auto &[widget, box] : boxes) {
         widget->setGeometry(TwipsRect(box->left, box->top, box->width, box->height));
         widget->setVisible(box->visible);

@@ -42,9 +42,9 @@ private:
     void Form_Load();
     void PlaceImages();
 
-    PictureBox *image2_ = nullptr;
-    PictureBox *image3_ = nullptr;
-    PictureBox *image4_ = nullptr;
-    PictureBox *image5_ = nullptr;
+    PictureBox *Image2 = nullptr;
+    PictureBox *Image3 = nullptr;
+    PictureBox *Image4 = nullptr;
+    PictureBox *Image5 = nullptr;
     bool closingItself_ = false;
 };
