@@ -6,6 +6,7 @@
 #include "dialogs/form3.h"
 #include "dialogs/tobidemo.h"
 #include "forms/program_end.h"
+#include "forms/program_title.h"
 #include "poem/composer.h"
 #include "poem/phrase_loader.h"
 #include "poem/random.h"
@@ -63,7 +64,7 @@ bool ProgramStartUp::LoadPhrases()
         return true;
     // The opening music would otherwise sound on under the message and after it.
     StopMidi();
-    QMessageBox::critical(nullptr, u"戯詠帖"_s,
+    QMessageBox::critical(nullptr, ProgramTitle(),
                           u"語句ファイルを読み込めないため、終了します。\n\n"_s + error->Message());
     return false;
 }

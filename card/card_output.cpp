@@ -2,6 +2,7 @@
 
 #include "card/vertical_column.h"
 #include "forms/picture_box.h"
+#include "forms/program_title.h"
 
 #include <QPainter>
 #include <QPrinter>
@@ -41,7 +42,7 @@ void DrawCard(QWidget &card, QPainter &painter, const QRectF &target)
 
 bool PrintCard(QWidget &card, QPrinter &printer)
 {
-    printer.setDocName(u"戯詠帖"_s);
+    printer.setDocName(ProgramTitle());
     QPainter painter;
     if (!painter.begin(&printer))
         return false;

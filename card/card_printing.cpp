@@ -3,6 +3,7 @@
 #include "card/card_output.h"
 #include "card/print_job_watch.h"
 #include "card/print_queue.h"
+#include "forms/program_title.h"
 
 #include <QMessageBox>
 #include <QPrinter>
@@ -12,17 +13,11 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-namespace {
-
-const QString kCaption = u"戯詠帖"_s;
-
-} // namespace
-
 void PrintOnDefaultPrinter(QWidget &card)
 {
     const QPrinterInfo printerInfo = QPrinterInfo::defaultPrinter();
     if (printerInfo.isNull()) {
-        QMessageBox::warning(&card, kCaption,
+        QMessageBox::warning(&card, ProgramTitle(),
                              u"プリンタが見つかりません。\n"
                              "プリンタを設定してから、もう一度「色紙作成」を選んでください。"
                              "「画像で保存」で色紙を画像にすることもできます。"_s);
@@ -33,12 +28,12 @@ void PrintOnDefaultPrinter(QWidget &card)
     const QString tryAgain = u"もう一度「色紙作成」を選んでください。"_s;
     switch (queue.CurrentReadiness()) {
     case PrintQueue::Readiness::Paused:
-        QMessageBox::warning(&card, kCaption,
+        QMessageBox::warning(&card, ProgramTitle(),
                              u"プリンタ「%1」は一時停止しています。\n"
                              "プリンタを再開してから、%2"_s.arg(printerName, tryAgain));
         return;
     case PrintQueue::Readiness::Rejecting:
-        QMessageBox::warning(&card, kCaption,
+        QMessageBox::warning(&card, ProgramTitle(),
                              u"プリンタ「%1」は印刷を受け付けていません。\n"
                              "受け付けるように設定してから、%2"_s.arg(printerName, tryAgain));
         return;
@@ -56,23 +51,23 @@ void PrintOnDefaultPrinter(QWidget &card)
     // from the queue by itself.
     printer.setPageSize(printerInfo.defaultPageSize());
     if (!spool.isValid() || !PrintCard(card, printer)) {
-        QMessageBox::warning(&card, kCaption,
+        QMessageBox::warning(&card, ProgramTitle(),
                              u"プリンタ「%1」に送る色紙を作れませんでした。\n"
                              "一時フォルダの空きを確かめてから、%2"_s.arg(printerName, tryAgain));
         return;
     }
     QString refusal;
-    const int job = queue.Submit(pdfFile, kCaption, refusal);
+    const int job = queue.Submit(pdfFile, ProgramTitle(), refusal);
     if (job == 0) {
         QMessageBox::warning(
-            &card, kCaption,
+            &card, ProgramTitle(),
             u"プリンタ「%1」が色紙の印刷を断りました（%2）。\n"
             "印刷待ちの文書が済むのを待つか、プリンタの設定を確かめてから、%3"_s.arg(printerName, refusal, tryAgain));
         return;
     }
     auto *watch = new PrintJobWatch(queue, job, &card);
     QObject::connect(watch, &PrintJobWatch::Failed, &card, [&card, tryAgain](const QString &name) {
-        QMessageBox::warning(&card, kCaption,
+        QMessageBox::warning(&card, ProgramTitle(),
                              u"プリンタ「%1」で色紙を印刷できませんでした。\n"
                              "プリンタの電源や用紙、接続を確かめてから、%2"_s.arg(name, tryAgain));
     });

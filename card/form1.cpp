@@ -11,6 +11,7 @@
 #include "forms/picture_box.h"
 #include "forms/picture_variants.h"
 #include "forms/program_end.h"
+#include "forms/program_title.h"
 #include "forms/twips.h"
 #include "poem/composer.h"
 #include "poem/random.h"
@@ -29,8 +30,6 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-const QString kCaption = u"戯詠帖"_s;
-
 // Left, top, width, height of the four poem columns, in twips.
 constexpr float kColumnPlaces[4][4] = {
     {4320, 120, 255, 4695},
@@ -44,7 +43,7 @@ constexpr float kColumnPlaces[4][4] = {
 Form1::Form1(QWidget *parent)
     : QWidget(parent)
 {
-    setWindowTitle(kCaption);
+    setWindowTitle(ProgramTitle());
     // A fixed single border: it can be minimised and closed, not resized or maximised.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
@@ -158,7 +157,7 @@ void Form1::ShowPoem(const QString &phrase1, const QString &phrase2, const QStri
 
 void Form1::ShowComposeFailure(const QString &message)
 {
-    QMessageBox::warning(this, kCaption, message);
+    QMessageBox::warning(this, ProgramTitle(), message);
 }
 
 void Form1::Timer1_Timer()
@@ -208,7 +207,7 @@ void Form1::mnuCopy_Click()
     const QString text =
         CopyText({Label1[0]->text(), Label1[1]->text(), Label1[2]->text(), Label1[3]->text(), Label5->text()});
     if (!clipboardWriter(text))
-        QMessageBox::warning(this, kCaption,
+        QMessageBox::warning(this, ProgramTitle(),
                              u"クリップボードに歌を書き込めませんでした。\n"
                              "ほかのプログラムがクリップボードを使っていないか確かめてください。"_s);
 }
@@ -221,8 +220,9 @@ void Form1::mnuFont_Click()
 
 void Form1::mnusikisi_Click()
 {
-    QMessageBox prompt(QMessageBox::Information, kCaption, u"この歌の色紙を作成します。プリンタを準備してください。"_s,
-                       QMessageBox::Yes | QMessageBox::No, this);
+    QMessageBox prompt(QMessageBox::Information, ProgramTitle(),
+                       u"この歌の色紙を作成します。プリンタを準備してください。"_s, QMessageBox::Yes | QMessageBox::No,
+                       this);
     prompt.setDefaultButton(QMessageBox::Yes);
     if (prompt.exec() != QMessageBox::Yes)
         return;
@@ -238,7 +238,7 @@ void Form1::mnuSaveImage_Click()
     if (fileName.isEmpty())
         return;
     if (!CardImage(*this, 2.0).save(fileName, "PNG"))
-        QMessageBox::warning(this, kCaption, u"「%1」に保存できませんでした。"_s.arg(fileName));
+        QMessageBox::warning(this, ProgramTitle(), u"「%1」に保存できませんでした。"_s.arg(fileName));
 }
 
 void Form1::mnuBGM_Click()

@@ -4,6 +4,7 @@
 #include "forms/picture_box.h"
 #include "forms/picture_variants.h"
 #include "forms/program_end.h"
+#include "forms/program_title.h"
 #include "forms/twips.h"
 
 #include <QCloseEvent>
@@ -21,7 +22,7 @@ Form3::Form3(QWidget *parent)
               Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint
                   | Qt::MSWindowsFixedSizeDialogHint)
 {
-    setWindowTitle(u"戯詠帖"_s);
+    setWindowTitle(ProgramTitle());
     setFixedSize(TwipsToPixels(4485), TwipsToPixels(4410));
     // The picture box is a little larger than the window, so the picture
     // covers the whole client area.
