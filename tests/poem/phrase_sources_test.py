@@ -113,10 +113,16 @@ class BadSources(unittest.TestCase):
                 self.refused(name, mutate(), expected)
 
     def test_group_over_one_hundred(self):
+        lines = self.lines("word5.txt")
+        label = line_of(lines, "（初句の一）")
+        last = lines.index("", label)  # the group's last line, before its empty line
+        drawable = sum(1 for line in lines[label:last] if not line.startswith("#"))
         extra = ["満腹%s\tまんぷく%s" % (kana, kana) for kana in "さしすせそたちつ"]
-        first = self.insert_after("word5.txt", "北風の;f", *extra)  # the group's last line
-        # 97 drawable phrases and 8 more: the 101st is the fourth new line.
-        self.refused("word5.txt", first + 3, "group 1 has 105 drawable phrases")
+        extra = extra[:102 - drawable]  # two more than the group holds
+        self.write("word5.txt", lines[:last] + extra + lines[last:])
+        # The 101st drawable phrase is the first that has no slot.
+        self.refused("word5.txt", last + 1 + 100 - drawable,
+                     "group 1 has 102 drawable phrases; the loader holds 100")
 
     def test_too_few_of_a_season(self):
         lines = self.lines("word5.txt")
