@@ -7,6 +7,8 @@ Source layout (UTF-8):
     katakana only; it is used to count the morae and never reaches the data file;
   - a phrase may end with one tag: ;e (amorous), ;h spring, ;n summer,
     ;a autumn, ;f winter; the tag goes on the phrase, not on the reading;
+  - a twelve-mora phrase breaks at one '@', which its reading carries at the
+    same seam: five morae and seven, or seven and five;
   - groups are separated by exactly one empty line;
   - a line that starts with # is a comment;
   - the first phrase of every group is a label the composer never draws: it
@@ -44,6 +46,7 @@ TAG_ORDER = ["-", "e", "h", "n", "a", "f"]
 TAG_NAMES = {"-": "neutral", "e": "amorous", "h": "spring", "n": "summer",
              "a": "autumn", "f": "winter"}
 BREAK = "@"
+SEAM = [5, 7]  # the morae on either side of a twelve-mora phrase's break, in either order
 MIN_DRAWABLE = 95
 MAX_DRAWABLE = 100  # the loader holds 101 slots, slot 0 included
 # Fewest drawable phrases of each tag a group needs, so that every season and
@@ -165,6 +168,15 @@ def check_phrase(text, tag, reading, is_label, morae_wanted, max_chars,
     if reading == "":
         problem("empty reading")
         return
+    if (BREAK in reading) != (BREAK in text and allow_break):
+        problem("'@' stands in the reading where it stands in a twelve-mora phrase, and nowhere else")
+    elif BREAK in reading:
+        parts = reading.split(BREAK)
+        seam = [count_morae(part)[0] for part in parts]
+        if len(parts) != 2 or sorted(seam) != SEAM:
+            problem("reading %s breaks into %s morae at '@', not 5 and 7 or 7 and 5"
+                    % (reading, " and ".join(str(part) for part in seam)))
+    reading = reading.replace(BREAK, "")
     morae, bad = count_morae(reading)
     if bad:
         problem("reading has characters that are not kana or out of place: %s"
@@ -223,9 +235,9 @@ def parse(path, name, group_count, morae_wanted, max_chars, allow_break):
         if tag == "-" and len(phrase) >= 2 and phrase[-2] == ";":
             problem("unknown tag %r; tags are ;e ;h ;n ;a ;f" % phrase[-2:])
             text_part = phrase[:-2]
-        if reading is not None and (";" in reading or BREAK in reading):
-            problem("the tag and '@' go on the phrase, not on the reading")
-            reading = reading.replace(BREAK, "").split(";")[0]
+        if reading is not None and ";" in reading:
+            problem("the tag goes on the phrase, not on the reading")
+            reading = reading.split(";")[0]
         is_label = len(current) == 0
         check_phrase(text_part, tag, reading, is_label, morae_wanted, max_chars,
                      allow_break, problem)
