@@ -7,21 +7,31 @@ Source layout (UTF-8):
     katakana only; it is used to count the morae and never reaches the data file;
   - a phrase may end with one tag: ;e (amorous), ;h spring, ;n summer,
     ;a autumn, ;f winter; the tag goes on the phrase, not on the reading;
+  - a twelve-mora phrase breaks at one '@', which its reading carries at the
+    same seam: five morae and seven, or seven and five;
   - groups are separated by exactly one empty line;
   - a line that starts with # is a comment;
   - the first phrase of every group is a label the composer never draws: it
     must be untagged, its reading may be left out and its morae are not counted.
+
+Beyond the layout, the anthology is held to its shape: a phrase stands once in
+all three files once its tag is dropped, no phrase is only a particle away from
+another of its group, and every group holds 95 to 100 drawable phrases with
+at least 43 untagged, 20 amorous and 8 of each season.
 
 Every problem is reported as file:line: message; if there is any, nothing is
 written and the script exits with status 1. Otherwise each data file is written
 in code page 932 with CR LF line ends, phrases only, groups separated by one
 empty line, and a summary of every group is printed.
 
-Usage: /usr/bin/python3 tools/phrases/make_phrase_files.py [SOURCE...]
+Usage: /usr/bin/python3 tools/phrases/make_phrase_files.py [--check] [SOURCE...]
 With no SOURCE every source that exists is built; naming some (word5.txt,
-word7.txt, word12.txt) checks and builds only those.
+word7.txt, word12.txt) builds only those. Every source is read all the same,
+because no phrase may stand twice in the anthology once its tag is dropped.
+--check writes nothing and fails when a data file is not what its source gives.
 """
 
+import argparse
 import os
 import sys
 
@@ -41,8 +51,17 @@ TAG_ORDER = ["-", "e", "h", "n", "a", "f"]
 TAG_NAMES = {"-": "neutral", "e": "amorous", "h": "spring", "n": "summer",
              "a": "autumn", "f": "winter"}
 BREAK = "@"
-MIN_DRAWABLE = 40
+SEAM = [5, 7]  # the morae on either side of a twelve-mora phrase's break, in either order
+MIN_DRAWABLE = 95
 MAX_DRAWABLE = 100  # the loader holds 101 slots, slot 0 included
+# Fewest drawable phrases of each tag a group needs, so that every season and
+# poem set finds enough variety in every place the group fills.
+MIN_PER_TAG = {"-": 43, "e": 20, "h": 8, "n": 8, "a": 8, "f": 8}
+# Two phrases of one group that differ only by one of these read as the same
+# phrase twice.
+PARTICLES = {"", "の", "は", "が", "を", "に", "へ", "と", "で", "も", "や", "ぞ",
+             "か", "よ", "な", "ば", "て", "こそ", "より", "から", "まで", "だけ",
+             "のみ", "さへ", "ばかり", "など", "かな", "かも"}
 
 # Small kana that fuse with the kana before them into one mora.
 SMALL_KANA = set("ぁぃぅぇぉゃゅょゎァィゥェォャュョヮ")
@@ -80,6 +99,26 @@ def split_tag(phrase):
     if tag is not None and len(phrase) > 2:
         return phrase[:-2], tag
     return phrase, "-"
+
+
+def bare(phrase):
+    """The phrase as the poem shows it: no tag, no break marker."""
+    return split_tag(phrase)[0].replace(BREAK, "")
+
+
+def particle_apart(a, b):
+    """True when a and b differ only by one particle put in, left out or swapped."""
+    if a == b:
+        return False
+    prefix = 0
+    while prefix < min(len(a), len(b)) and a[prefix] == b[prefix]:
+        prefix += 1
+    suffix = 0
+    while (suffix < min(len(a), len(b)) - prefix
+           and a[len(a) - 1 - suffix] == b[len(b) - 1 - suffix]):
+        suffix += 1
+    return (a[prefix:len(a) - suffix] in PARTICLES
+            and b[prefix:len(b) - suffix] in PARTICLES)
 
 
 def encodable(ch):
@@ -134,6 +173,15 @@ def check_phrase(text, tag, reading, is_label, morae_wanted, max_chars,
     if reading == "":
         problem("empty reading")
         return
+    if (BREAK in reading) != (BREAK in text and allow_break):
+        problem("'@' stands in the reading where it stands in a twelve-mora phrase, and nowhere else")
+    elif BREAK in reading:
+        parts = reading.split(BREAK)
+        seam = [count_morae(part)[0] for part in parts]
+        if len(parts) != 2 or sorted(seam) != SEAM:
+            problem("reading %s breaks into %s morae at '@', not 5 and 7 or 7 and 5"
+                    % (reading, " and ".join(str(part) for part in seam)))
+    reading = reading.replace(BREAK, "")
     morae, bad = count_morae(reading)
     if bad:
         problem("reading has characters that are not kana or out of place: %s"
@@ -192,16 +240,18 @@ def parse(path, name, group_count, morae_wanted, max_chars, allow_break):
         if tag == "-" and len(phrase) >= 2 and phrase[-2] == ";":
             problem("unknown tag %r; tags are ;e ;h ;n ;a ;f" % phrase[-2:])
             text_part = phrase[:-2]
-        if reading is not None and (";" in reading or BREAK in reading):
-            problem("the tag and '@' go on the phrase, not on the reading")
-            reading = reading.replace(BREAK, "").split(";")[0]
+        if reading is not None and ";" in reading:
+            problem("the tag goes on the phrase, not on the reading")
+            reading = reading.split(";")[0]
         is_label = len(current) == 0
         check_phrase(text_part, tag, reading, is_label, morae_wanted, max_chars,
                      allow_break, problem)
-        for _, other, _ in current:
-            if other == phrase:
-                problem("the same phrase is already in this group")
-                break
+        if not is_label:
+            for other_number, other, _ in current[1:]:
+                if particle_apart(bare(other), bare(phrase)):
+                    problem("only a particle away from %s at line %d of the same group"
+                            % (other, other_number))
+                    break
         current.append((number, phrase, tag))
 
     last_line = len(lines)
@@ -210,57 +260,106 @@ def parse(path, name, group_count, morae_wanted, max_chars, allow_break):
                         % (name, last_line, len(groups), group_count))
     for index, group in enumerate(groups):
         drawable = len(group) - 1
-        if not MIN_DRAWABLE <= drawable <= MAX_DRAWABLE:
-            problems.append("%s:%d: group %d has %d drawable phrases after its label; %d to %d wanted"
-                            % (name, group[0][0], index + 1, drawable, MIN_DRAWABLE, MAX_DRAWABLE))
+        if drawable > MAX_DRAWABLE:
+            problems.append("%s:%d: group %d has %d drawable phrases; the loader holds %d after the label"
+                            % (name, group[MAX_DRAWABLE + 1][0], index + 1, drawable, MAX_DRAWABLE))
+        elif drawable < MIN_DRAWABLE:
+            problems.append("%s:%d: group %d has %d drawable phrases after its label; at least %d wanted"
+                            % (name, group[0][0], index + 1, drawable, MIN_DRAWABLE))
+        counts = tag_counts(group)
+        for tag in TAG_ORDER:
+            if counts[tag] < MIN_PER_TAG[tag]:
+                problems.append("%s:%d: group %d has %d %s phrases; at least %d wanted"
+                                % (name, group[0][0], index + 1, counts[tag], TAG_NAMES[tag],
+                                   MIN_PER_TAG[tag]))
     return groups, problems
 
 
-def summary(group_name, group):
+def tag_counts(group):
     counts = {tag: 0 for tag in TAG_ORDER}
     for _, _, tag in group[1:]:
         counts[tag] += 1
+    return counts
+
+
+def summary(group_name, group):
+    counts = tag_counts(group)
     drawable = len(group) - 1
     parts = ["%s %d" % (TAG_NAMES[tag], counts[tag]) for tag in TAG_ORDER]
     return "  %-7s %3d phrases: %s" % (group_name, drawable, ", ".join(parts))
 
 
-def main(wanted):
-    unknown = [name for name in wanted if name not in [entry[0] for entry in FILES]]
+def duplicates(parsed):
+    """Problems for every phrase that is already in the anthology once tags go."""
+    problems = []
+    first_seen = {}
+    for source, groups in parsed:
+        for group in groups:
+            for number, phrase, _ in group[1:]:
+                text = bare(phrase)
+                if text in first_seen:
+                    problems.append("%s:%d: %s is already at %s:%d (tags aside)"
+                                    % (source, number, text, *first_seen[text]))
+                else:
+                    first_seen[text] = (source, number)
+    return problems
+
+
+def file_content(groups):
+    blocks = ["\r\n".join(phrase for _, phrase, _ in group) for group in groups]
+    return ("\r\n\r\n".join(blocks) + "\r\n").encode("cp932")
+
+
+def main(arguments):
+    parser = argparse.ArgumentParser(description="Builds the phrase files from their sources.")
+    parser.add_argument("sources", nargs="*", metavar="SOURCE",
+                        help="build only these (word5.txt, word7.txt, word12.txt)")
+    parser.add_argument("--check", action="store_true",
+                        help="write nothing; fail when a data file differs from its source")
+    parser.add_argument("--source-dir", default=HERE)
+    parser.add_argument("--data-dir", default=DATA)
+    options = parser.parse_args(arguments)
+    known = [entry[0] for entry in FILES]
+    unknown = [name for name in options.sources if name not in known]
     if unknown:
-        print("unknown source(s): %s; known: %s"
-              % (" ".join(unknown), " ".join(entry[0] for entry in FILES)), file=sys.stderr)
+        print("unknown source(s): %s; known: %s" % (" ".join(unknown), " ".join(known)),
+              file=sys.stderr)
         return 1
     built = []
     problems = []
-    found = False
+    parsed = []
     for source, target, names, morae, max_chars in FILES:
-        if wanted and source not in wanted:
-            continue
-        path = os.path.join(HERE, source)
+        path = os.path.join(options.source_dir, source)
         if not os.path.exists(path):
-            print("%s: not there, %s left as it is" % (source, target))
+            if source in options.sources:
+                problems.append("%s: not there" % source)
             continue
-        found = True
         groups, file_problems = parse(path, source, len(names), morae, max_chars,
                                       allow_break=(morae == 12))
         problems.extend(file_problems)
-        built.append((source, target, names, groups))
+        parsed.append((source, groups))
+        if not options.sources or source in options.sources:
+            built.append((target, names, groups))
+    problems.extend(duplicates(parsed))
+    if not parsed:
+        problems.append("no phrase sources found in %s" % options.source_dir)
+    if options.check and not problems:
+        for target, _, groups in built:
+            path = os.path.join(options.data_dir, target)
+            if not os.path.exists(path) or open(path, "rb").read() != file_content(groups):
+                problems.append("%s: differs from its source; run make_phrase_files.py" % path)
     if problems:
         for message in problems:
             print(message, file=sys.stderr)
         print("%d problem(s); nothing written" % len(problems), file=sys.stderr)
         return 1
-    if not found:
-        print("no phrase sources found in %s" % HERE, file=sys.stderr)
-        return 1
-    os.makedirs(DATA, exist_ok=True)
-    for source, target, names, groups in built:
-        blocks = ["\r\n".join(phrase for _, phrase, _ in group) for group in groups]
-        content = "\r\n\r\n".join(blocks) + "\r\n"
-        with open(os.path.join(DATA, target), "wb") as f:
-            f.write(content.encode("cp932"))
-        print("%s -> data/%s" % (source, target))
+    if not options.check:
+        os.makedirs(options.data_dir, exist_ok=True)
+    for target, names, groups in built:
+        if not options.check:
+            with open(os.path.join(options.data_dir, target), "wb") as f:
+                f.write(file_content(groups))
+            print("%s written" % target)
         for name, group in zip(names, groups):
             print(summary(name, group))
     return 0

@@ -19,6 +19,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QString>
+#include <array>
 #include <cstdio>
 #include <cstring>
 #include <optional>
@@ -28,6 +29,9 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
+
+// How check names the tags, in the order of Tag.
+constexpr std::array<QStringView, kTagCount> kTagNames = {u"無印", u"恋", u"春", u"夏", u"秋", u"冬"};
 
 void Print(std::FILE *out, const QString &text)
 {
@@ -60,8 +64,15 @@ int Check(const QString &directory)
     const auto groups = std::as_const(phraseGroups).All();
     for (std::size_t i = 0; i < groups.size(); ++i) {
         const PhraseGroup &group = *groups[i];
-        std::printf("%s: %d phrases, %d drawable\n", PhraseGroups::kNames[i], group.last + 1,
-                    group.last > 0 ? group.last : 0);
+        std::array<int, kTagCount> perTag{};
+        for (int slot = 1; slot <= group.last; ++slot)
+            ++perTag[static_cast<std::size_t>(group.tags[static_cast<std::size_t>(slot)])];
+        QString line = u"%1: %2 phrases, %3 drawable ("_s.arg(QString::fromLatin1(PhraseGroups::kNames[i]))
+                           .arg(group.last + 1)
+                           .arg(group.last > 0 ? group.last : 0);
+        for (std::size_t tag = 0; tag < perTag.size(); ++tag)
+            line += u"%1%2 %3"_s.arg(tag ? u", "_s : QString(), kTagNames[tag]).arg(perTag[tag]);
+        Print(stdout, line + u')');
     }
     bool allPossible = true;
     for (bool nightSet : {false, true}) {
