@@ -17,7 +17,7 @@ if [ "${1:-}" = "--package" ]; then
 fi
 if [ "${1:-}" = "--tests" ]; then
   packages+=(libgtest-dev libbenchmark-dev xvfb xauth xdotool xclip poppler-utils pango1.0-tools
-             "${package_tools[@]}" desktop-file-utils appstream lintian openbox x11-utils weston qt6-wayland
+             "${package_tools[@]}" desktop-file-utils appstream lintian man-db openbox x11-utils weston qt6-wayland
              cups printer-driver-cups-pdf clang-format clang-tidy)
 fi
 
