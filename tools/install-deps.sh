@@ -16,7 +16,7 @@ run=(timgm6mb-soundfont qt6-translations-l10n fonts-aoyagi-kouzan-t fonts-ipaexf
 # The Debian package: dpkg-shlibdeps works out its library dependencies.
 package_tools=(dpkg-dev file)
 tests=(libgtest-dev libbenchmark-dev xvfb xauth xdotool xclip poppler-utils pango1.0-tools
-       desktop-file-utils appstream lintian openbox x11-utils weston qt6-wayland
+       desktop-file-utils appstream lintian man-db openbox x11-utils weston qt6-wayland
        cups printer-driver-cups-pdf clang-format clang-tidy)
 
 want=(run) verbose=""

@@ -8,8 +8,11 @@ out="$(mkdir -p "${1:-.}" && cd "${1:-.}" && pwd)"
 "$root/tools/install-deps.sh" --package
 build="$root/build/package"
 
-# Debian's hardening and optimisation flags, as a Debian build would use them.
+# Debian's hardening and optimisation flags, as a Debian build would use them;
+# dpkg-buildflags maps the folder it runs in out of the debug paths, so it runs
+# in the source folder.
 export DEB_BUILD_MAINT_OPTIONS=hardening=+all
+cd "$root"
 cxxflags="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)"
 ldflags="$(dpkg-buildflags --get LDFLAGS)"
 "$root/tools/configure.sh" "$build" -DCMAKE_BUILD_TYPE=None -DBUILD_TESTING=OFF \

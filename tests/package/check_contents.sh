@@ -17,6 +17,7 @@ expected=(
     usr/share/gieicho/ge_bg3.mid usr/share/gieicho/ge_bg4.mid usr/share/gieicho/tobibrnd.wav
     "usr/share/applications/$id.desktop" "usr/share/metainfo/$id.metainfo.xml"
     usr/share/man/man6/gieicho.6.gz usr/share/man/man1/gieicho-words.1.gz
+    usr/share/man/ja/man6/gieicho.6.gz usr/share/man/ja/man1/gieicho-words.1.gz
     usr/share/doc/gieicho/copyright usr/share/doc/gieicho/changelog.gz
 )
 for size in 16 24 32 48 64 128 256; do
@@ -30,6 +31,20 @@ for size in 16 24 32 48 64 128 256; do
     [[ "$shape" == "PNG image data, $size x $size,"* ]] || fail "the ${size}px icon is $shape"
 done
 
+# Every manual page renders without a word from man or groff. man takes a
+# page's language from its folder, so the Japanese pages are set with groff's
+# Japanese line breaking and must come out as Japanese, not as mojibake.
+pages=("$work"/root/usr/share/man/man*/*.gz "$work"/root/usr/share/man/ja/man*/*.gz)
+for page in "${pages[@]}"; do
+    shown="${page#"$work/root"}"
+    text="$(env -u MANPATH LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l "$page" 2>"$work/man.err")" ||
+        fail "man cannot show $shown"
+    [ ! -s "$work/man.err" ] || fail "man warns on $shown: $(cat "$work/man.err")"
+    heading=NAME
+    [[ "$shown" == /usr/share/man/ja/* ]] && heading=名前
+    grep -qx "$heading" <<<"$text" || fail "$shown does not open with its $heading section"
+done
+
 # The desktop entry, the icon and the AppStream entry found together, as a
 # software centre finds them.
 appstreamcli validate-tree --no-net "$work/root" || fail "appstreamcli validate-tree failed"
@@ -41,4 +56,4 @@ for wanted in "timgm6mb-soundfont | fluid-soundfont-gm" fonts-ipaexfont-mincho f
 done
 grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' \
     "$work/root/usr/share/doc/gieicho/copyright" || fail "the copyright file is not machine-readable"
-echo "package contents: ${#expected[@]} files in place, control fields and AppStream tree in order"
+echo "package contents: ${#expected[@]} files in place, ${#pages[@]} manual pages shown without warnings, control fields and AppStream tree in order"

@@ -27,6 +27,16 @@ for p in "${paths[@]}"; do
 done
 /usr/bin/gieicho-words check /usr/share/gieicho >/dev/null || fail "gieicho-words check failed on the installed phrase files"
 
+# man finds the Japanese pages for a Japanese reader and the English ones otherwise.
+for wanted in "ja gieicho /usr/share/man/ja/man6/gieicho.6.gz" \
+              "ja gieicho-words /usr/share/man/ja/man1/gieicho-words.1.gz" \
+              "en gieicho /usr/share/man/man6/gieicho.6.gz" \
+              "en gieicho-words /usr/share/man/man1/gieicho-words.1.gz"; do
+    read -r language name page <<<"$wanted"
+    found="$(env -u MANPATH LC_ALL=C.UTF-8 man -L "$language" -w "$name" 2>&1)" || true
+    [ "$found" = "$page" ] || fail "man -L $language $name finds \"$found\", not $page"
+done
+
 # An empty folder to start from: the program must move to its installed data.
 "$here/../e2e/run_e2e.sh" /usr/bin/gieicho "" || fail "the installed program did not reach its first poem"
 
