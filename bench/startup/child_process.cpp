@@ -50,7 +50,7 @@ ChildProcess::ChildProcess(const Start &start)
             dup2(report[1], 3);
         if (!start.folder.empty() && chdir(start.folder.c_str()) != 0)
             _exit(126);
-        execve(argv[0], argv.data(), envp.data());
+        execvpe(argv[0], argv.data(), envp.data());
         _exit(127);
     }
     if (start.reportOnFd3) {

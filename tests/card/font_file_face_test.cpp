@@ -69,6 +69,7 @@ TEST(FontFileFace, DataOfItsOwnKeepsItsOwnTables)
         const QRawFont altered = AlteredData(table);
         ASSERT_TRUE(altered.isValid()) << table.constData();
         ASSERT_EQ(altered.familyName(), u"IPAexMincho"_s) << "it bears the installed font's name";
+        ASSERT_TRUE(altered.fontTable(table.constData()).isEmpty()) << table.constData();
         const FaceReference face{FileFaceFor(altered)};
         EXPECT_EQ(face.face, nullptr) << "the file's tables for a font without " << table.constData();
     }
