@@ -1,10 +1,7 @@
 #include "app/program_start_up.h"
-#include "card/card_typeface.h"
-#include "forms/japanese_translation.h"
 #include "forms/program_end.h"
 
 #include <QApplication>
-#include <QFont>
 #include <QIcon>
 
 #include <cstdio>
@@ -15,18 +12,11 @@ using namespace Qt::Literals::StringLiterals;
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    InstallJapaneseTranslation();
     // The windows come and go during start-up; only the program's end quits.
     app.setQuitOnLastWindowClosed(false);
     app.setWindowIcon(QIcon(u":/icon.png"_s));
     // Docks and window lists find the menu entry, and with it name and icon, by this.
     QGuiApplication::setDesktopFileName(QString::fromUtf8(GIEICHO_APP_ID));
-    // Menus and dialogs read best in a plain Gothic face; without one named,
-    // Japanese text would fall back to whatever face comes first, a brush face included.
-    QFont interfaceFont = QApplication::font();
-    interfaceFont.setFamilies({u"IPAexGothic"_s, u"IPAexゴシック"_s, u"Noto Sans CJK JP"_s, interfaceFont.family()});
-    QApplication::setFont(interfaceFont);
-    RegisterCardTypeface();
 
     ProgramStartUp startUp;
     Main(startUp);

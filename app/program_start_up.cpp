@@ -1,6 +1,7 @@
 #include "app/program_start_up.h"
 
 #include "app/data_directory.h"
+#include "app/window_setup.h"
 #include "card/form1.h"
 #include "dialogs/form2.h"
 #include "dialogs/form3.h"
@@ -13,6 +14,7 @@
 #include "sound/midi_player.h"
 
 #include <QMessageBox>
+#include <QWindow>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -41,7 +43,13 @@ void ProgramStartUp::SeedRandom()
 void ProgramStartUp::ShowSplash()
 {
     TobiDeMo splash;
-    ShowAndWait(splash);
+    splash.show();
+    // The first picture comes before anything the later windows need: that
+    // is set up once the splash is on the screen, long before its first tick.
+    while (splash.isVisible() && !splash.windowHandle()->isExposed() && !ProgramEnding())
+        WaitForEvents();
+    SetUpLaterWindows();
+    WaitWhileVisible(splash);
 }
 
 void ProgramStartUp::PlayOpeningMusic()

@@ -246,5 +246,5 @@ void Form1::mnuBGM_Click()
     bgmOn = !bgmOn;
     mnuBGM->setChecked(bgmOn);
     if (!bgmOn)
-        StopMidi();
+        ReleaseMidi();
 }

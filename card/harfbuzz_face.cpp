@@ -1,11 +1,13 @@
 #include "card/harfbuzz_face.h"
 
+#include "card/font_file_face.h"
+
 #include <QByteArray>
 
 namespace {
 
-// HarfBuzz asks for each table by tag; the raw font hands out a copy that the
-// blob keeps alive for as long as HarfBuzz holds it.
+// For a font that is in no file: HarfBuzz asks for each table by tag, and the
+// raw font hands out a copy that the blob keeps alive while HarfBuzz holds it.
 hb_blob_t *ReferenceTable(hb_face_t *, hb_tag_t tag, void *userData)
 {
     const auto *rawFont = static_cast<const QRawFont *>(userData);
@@ -24,7 +26,9 @@ hb_blob_t *ReferenceTable(hb_face_t *, hb_tag_t tag, void *userData)
 HarfBuzzFace::HarfBuzzFace(const QRawFont &font)
     : rawFont_(font)
 {
-    face_ = hb_face_create_for_tables(ReferenceTable, &rawFont_, nullptr);
+    face_ = FileFaceFor(rawFont_);
+    if (!face_)
+        face_ = hb_face_create_for_tables(ReferenceTable, &rawFont_, nullptr);
     const unsigned upem = hb_face_get_upem(face_);
     font_ = hb_font_create(face_);
     hb_font_set_scale(font_, int(upem), int(upem));

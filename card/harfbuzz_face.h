@@ -6,8 +6,8 @@
 
 #include <hb.h>
 
-// One face, as HarfBuzz sees it, built from the very tables of a QRawFont so
-// that shaping and drawing use the same glyphs. Lengths are in the raw font's
+// One face, as HarfBuzz sees it, read from the very font of a QRawFont (its
+// file, or else its tables) so that shaping and drawing use the same glyphs. Lengths are in the raw font's
 // pixels, with y growing downwards as on a painter.
 class HarfBuzzFace
 {

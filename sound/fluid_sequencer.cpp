@@ -77,12 +77,12 @@ uint32_t FluidSequencer::Open(const std::string &fileName)
     std::vector<char> bytes;
     if (const uint32_t error = ReadMidiFile(fileName, bytes); error != MCI_OK)
         return error;
+    if (retiring_.joinable())
+        retiring_.join();
     if (!engine_.Load()) {
         MusicWarning().Report("no music: " + engine_.Problem());
         return MCIERR_CANNOT_LOAD_DRIVER;
     }
-    if (retiring_.joinable())
-        retiring_.join();
 
     fluid_player_t *player = new_fluid_player(engine_.Synth());
     if (!player || fluid_player_add_mem(player, bytes.data(), bytes.size()) != FLUID_OK) {
@@ -130,6 +130,17 @@ void FluidSequencer::Close()
     fluid_synth_all_sounds_off(engine_.Synth(), -1);
     ++liveOutputs_; // until the retiring thread is done with the synth
     retiring_ = std::jthread([this, piece = std::move(piece_)]() mutable { Retire(std::move(piece)); });
+}
+
+void FluidSequencer::Release()
+{
+    ++liveOutputs_; // until the engine has gone
+    retiring_ = std::jthread([this, previous = std::move(retiring_)]() mutable {
+        if (previous.joinable())
+            previous.join();
+        engine_.Unload();
+        --liveOutputs_;
+    });
 }
 
 bool FluidSequencer::IsOutputRunning() const

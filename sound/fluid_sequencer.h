@@ -30,6 +30,8 @@ public:
     uint32_t Play() override;
     SequencerMode Mode() override;
     void Close() override;
+    // The synth and its soundfont go once the last output has been let go.
+    void Release() override;
 
     // Whether any audio output of this device still exists or is being let
     // go; once false, nothing but the caller touches the synth.

@@ -3,6 +3,7 @@
 #include "sound/soundfont_search.h"
 
 #include <fluidsynth.h>
+#include <malloc.h>
 
 namespace {
 
@@ -27,6 +28,20 @@ FluidSynthEngine::~FluidSynthEngine()
         delete_fluid_synth(synth_);
     if (settings_)
         delete_fluid_settings(settings_);
+}
+
+void FluidSynthEngine::Unload()
+{
+    if (synth_)
+        delete_fluid_synth(synth_);
+    if (settings_)
+        delete_fluid_settings(settings_);
+    synth_ = nullptr;
+    settings_ = nullptr;
+    tried_ = false;
+    problem_.clear();
+    // The samples and voices were many small blocks: hand the pages back.
+    malloc_trim(0);
 }
 
 bool FluidSynthEngine::Load()

@@ -6,8 +6,8 @@
 #include <vector>
 
 // The synthesizer with its General MIDI soundfont. Loading a soundfont takes
-// far longer than starting a piece, so it is done once, on first need, and
-// kept for the run; every piece plays on this one synth.
+// far longer than starting a piece, so it is done on first need and kept
+// while music is wanted; every piece plays on this one synth.
 class FluidSynthEngine
 {
 public:
@@ -17,8 +17,10 @@ public:
     FluidSynthEngine &operator=(const FluidSynthEngine &) = delete;
 
     // Creates the synth and loads the first soundfont found. Only the first
-    // call does the work; its outcome holds for the rest of the run.
+    // call does the work; its outcome holds until Unload.
     bool Load();
+    // Lets the synth and its soundfont go; the next Load starts afresh.
+    void Unload();
     // Why load() failed, for the one diagnostic line.
     const std::string &Problem() const { return problem_; }
 

@@ -51,6 +51,15 @@ uint32_t MciCommandLayer::Send(const char *command, char *reply, unsigned replyL
     if (c.verb == MciVerb::Open)
         return Open(c.target, c.type, c.alias);
 
+    // "close all" closes whatever is open, and the device lets go of what it
+    // keeps between pieces.
+    if (c.verb == MciVerb::Close && LowerAscii(c.target) == "all") {
+        if (openAlias_)
+            device_.Close();
+        openAlias_.reset();
+        device_.Release();
+        return MCI_OK;
+    }
     if (openAlias_ != LowerAscii(c.target))
         return MCIERR_INVALID_DEVICE_NAME;
     if (c.verb == MciVerb::Play)

@@ -42,6 +42,12 @@ void StopMidi()
     DropError(mciSendStringA("close Midi", reply, 1, nullptr));
 }
 
+void ReleaseMidi()
+{
+    char reply[1];
+    DropError(mciSendStringA("close all", reply, 1, nullptr));
+}
+
 bool IsMidiPlaying()
 {
     char reply[kReplyLength] = {};

@@ -12,6 +12,10 @@
 void PlayMidi(const QString &fileName);
 // Closes the device, which silences the piece at once.
 void StopMidi();
+// Closes every device: the piece falls silent as with StopMidi, and the
+// synthesizer lets its soundfont go until the next piece is opened. For
+// when no music is wanted for a while (the music switched off).
+void ReleaseMidi();
 // True while the device reports a mode that begins with "p".
 bool IsMidiPlaying();
 // Plays bgmFile unless a piece is playing now.

@@ -22,4 +22,7 @@ public:
     virtual SequencerMode Mode() = 0;
     // Stops the piece at once and releases it.
     virtual void Close() = 0;
+    // Lets go of what the device keeps from one piece to the next; the next
+    // open takes it up again. Called with no piece open.
+    virtual void Release() { }
 };

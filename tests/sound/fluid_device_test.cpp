@@ -134,6 +134,30 @@ TEST_F(FluidDevice, CloseLeavesTheSynthSilentAndTheNextPieceOpensOnTheSameSoundF
     EXPECT_EQ(Send("close Midi"), MCI_OK);
 }
 
+TEST_F(FluidDevice, CloseAllLetsTheSoundFontGoAndTheNextPieceLoadsItAgain)
+{
+    const std::string piece = MidiFile("long.mid", 40, 500);
+    ASSERT_EQ(Send(OpenCommand(piece)), MCI_OK);
+    ASSERT_EQ(Send("play Midi"), MCI_OK);
+    ASSERT_TRUE(Eventually([&] { return fluid_synth_get_active_voice_count(engine_->Synth()) > 0; }, 2s));
+
+    EXPECT_EQ(Send("close all"), MCI_OK);
+    EXPECT_EQ(Send("Status Midi mode"), MCIERR_INVALID_DEVICE_NAME) << "the piece is closed";
+    ASSERT_TRUE(Eventually([&] { return !device_.IsOutputRunning(); }, 5s));
+    EXPECT_EQ(engine_->Synth(), nullptr) << "the synth and its soundfont are gone";
+    EXPECT_EQ(Send("close all"), MCI_OK) << "with nothing open, too";
+    ASSERT_TRUE(Eventually([&] { return !device_.IsOutputRunning(); }, 5s));
+
+    ASSERT_EQ(Send(OpenCommand(piece)), MCI_OK);
+    ASSERT_NE(engine_->Synth(), nullptr);
+    EXPECT_EQ(fluid_synth_sfcount(engine_->Synth()), 1);
+    ASSERT_EQ(Send("play Midi"), MCI_OK);
+    EXPECT_EQ(Mode(), "playing");
+    EXPECT_TRUE(Eventually([&] { return fluid_synth_get_active_voice_count(engine_->Synth()) > 0; }, 2s))
+        << "the reloaded soundfont sounds";
+    EXPECT_EQ(Send("close Midi"), MCI_OK);
+}
+
 TEST_F(FluidDevice, ClosingRightAfterOpenOrPlayAndReopeningIsSafe)
 {
     const std::string piece = MidiFile("piece.mid", 8, 200);
