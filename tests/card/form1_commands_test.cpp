@@ -249,12 +249,18 @@ TEST_F(CardCommands, SavedImageMatchesTheCardAtTwiceTheSize)
     QTemporaryDir dir;
     const QString fileName = dir.filePath(u"色紙 café 〜.png"_s);
     OnNextModal([&](QWidget *box) {
-        // Typed into the name field and confirmed with Return, as a user does.
+        // Typed into the name field and confirmed with Return, as a user does;
+        // again while the dialog, still reading its starting folder, stays open.
         auto *name = box->findChild<QLineEdit *>(u"fileNameEdit"_s);
-        ASSERT_TRUE(name);
-        QTest::qWait(300); // the dialog reads its starting folder first
-        name->setText(fileName);
-        QTest::keyClick(name, Qt::Key_Return);
+        const auto nameTaken = [&] {
+            name->setText(fileName);
+            QTest::keyClick(name, Qt::Key_Return);
+            return !box->isVisible();
+        };
+        if (!name || !QTest::qWaitFor(nameTaken, 30000)) {
+            ADD_FAILURE() << "the save dialog did not take the typed name";
+            box->close();
+        }
     });
     form->mnuSaveImage->trigger();
     const QImage saved(fileName);
