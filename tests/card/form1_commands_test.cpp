@@ -339,7 +339,7 @@ TEST_F(CardCommands, DialogDuringARevealHoldsTheNextColumn)
                 // column to have begun were it not held.
                 int ticks = 0;
                 const QMetaObject::Connection counting =
-                    QObject::connect(form->Timer1, &QTimer::timeout, [&ticks] { ++ticks; });
+                    QObject::connect(form->Timer1, &QTimer::timeout, form.get(), [&ticks] { ++ticks; });
                 const bool ticked = QTest::qWaitFor([&ticks] { return ticks >= 6; }, 30000);
                 QObject::disconnect(counting);
                 heldOnFirstColumn = ticked && form->Reveal().revealLine == 0 && form->Label1[1]->text().isEmpty()
