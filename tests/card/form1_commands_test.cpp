@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPainter>
@@ -115,6 +116,33 @@ TEST_F(CardCommands, ClipboardFailureIsToldAndThePoemStays)
     EXPECT_FALSE(ProgramEnding());
 }
 
+// The chosen typeface goes to the four poem columns; the poet name keeps the
+// window's font.
+TEST_F(CardCommands, TypefaceChoiceGoesToThePoemColumnsOnly)
+{
+    ScriptPoem(1);
+    ComposePoem();
+    const QFont poetNameFont = form->Label5->font();
+    OnNextModal([](QWidget *dialog) {
+        auto *list = dialog->findChild<QListWidget *>();
+        const QList<QListWidgetItem *> found =
+            list ? list->findItems(u"IPAexゴシック"_s, Qt::MatchExactly) : QList<QListWidgetItem *>();
+        if (found.size() != 1) {
+            ADD_FAILURE() << "the typeface dialog must list IPAexゴシック once";
+            dialog->close();
+            return;
+        }
+        list->scrollToItem(found[0]);
+        const QPoint entry = list->viewport()->mapTo(dialog, list->visualItemRect(found[0]).center());
+        QTest::mouseDClick(dialog->windowHandle(), Qt::LeftButton, {}, entry);
+    });
+    form->mnuFont->trigger();
+    for (VerticalColumn *column : form->Label1)
+        EXPECT_EQ(column->font().family(), u"IPAexゴシック"_s);
+    EXPECT_EQ(form->Label5->font(), poetNameFont);
+    EXPECT_EQ(form->Label5->font().family(), u"IPAex明朝"_s);
+}
+
 TEST_F(CardCommands, PrintPromptAnsweredNoDoesNothing)
 {
     QString prompt;
@@ -135,7 +163,9 @@ TEST_F(CardCommands, PrintPromptAnsweredNoDoesNothing)
         });
     });
     form->mnusikisi->trigger();
-    QTest::qWait(200);
+    // The prompt is answered by now; whatever a No left queued runs here, and
+    // a window it opened would be counted.
+    QCoreApplication::processEvents();
     EXPECT_EQ(prompt, u"この歌の色紙を作成します。プリンタを準備してください。"_s);
     EXPECT_EQ(modals, 1) << "nothing follows a No";
 }
@@ -219,12 +249,18 @@ TEST_F(CardCommands, SavedImageMatchesTheCardAtTwiceTheSize)
     QTemporaryDir dir;
     const QString fileName = dir.filePath(u"色紙 café 〜.png"_s);
     OnNextModal([&](QWidget *box) {
-        // Typed into the name field and confirmed with Return, as a user does.
+        // Typed into the name field and confirmed with Return, as a user does;
+        // again while the dialog, still reading its starting folder, stays open.
         auto *name = box->findChild<QLineEdit *>(u"fileNameEdit"_s);
-        ASSERT_TRUE(name);
-        QTest::qWait(300); // the dialog reads its starting folder first
-        name->setText(fileName);
-        QTest::keyClick(name, Qt::Key_Return);
+        const auto nameTaken = [&] {
+            name->setText(fileName);
+            QTest::keyClick(name, Qt::Key_Return);
+            return !box->isVisible();
+        };
+        if (!name || !QTest::qWaitFor(nameTaken, 30000)) {
+            ADD_FAILURE() << "the save dialog did not take the typed name";
+            box->close();
+        }
     });
     form->mnuSaveImage->trigger();
     const QImage saved(fileName);
@@ -246,14 +282,21 @@ TEST_F(CardCommands, OnlyTheRightButtonOnCardOrColumnsOpensTheMenu)
         {form->Label5, Qt::MiddleButton, false},
     };
     for (const Press &press : presses) {
+        // The menu runs its own event loop inside the press; it is looked for
+        // there, and once more after the press for a menu that stayed open.
         QWidget *opened = nullptr;
-        QTimer::singleShot(100, [&] {
-            opened = QApplication::activePopupWidget();
-            if (opened)
-                opened->close();
-        });
+        const auto closeMenu = [&opened] {
+            if (QWidget *popup = QApplication::activePopupWidget()) {
+                opened = popup;
+                popup->close();
+            }
+        };
+        QTimer watch;
+        QObject::connect(&watch, &QTimer::timeout, closeMenu);
+        watch.start(10);
         QTest::mousePress(press.target, press.button);
-        QTest::qWait(150);
+        watch.stop();
+        closeMenu();
         QTest::mouseRelease(press.target, press.button);
         EXPECT_EQ(opened == form->mnuPOPUP, press.opens) << press.target->metaObject()->className() << press.button;
     }
@@ -292,8 +335,14 @@ TEST_F(CardCommands, DialogDuringARevealHoldsTheNextColumn)
     AtTick(1, [&] {
         QTimer::singleShot(0, [&] {
             OnNextModal([&](QWidget *dialog) {
-                QTest::qWait(600); // ticks go on meanwhile
-                heldOnFirstColumn = form->Reveal().revealLine == 0 && form->Label1[1]->text().isEmpty()
+                // Ticks go on meanwhile: six of them, enough for the next
+                // column to have begun were it not held.
+                int ticks = 0;
+                const QMetaObject::Connection counting =
+                    QObject::connect(form->Timer1, &QTimer::timeout, form.get(), [&ticks] { ++ticks; });
+                const bool ticked = QTest::qWaitFor([&ticks] { return ticks >= 6; }, 30000);
+                QObject::disconnect(counting);
+                heldOnFirstColumn = ticked && form->Reveal().revealLine == 0 && form->Label1[1]->text().isEmpty()
                     && form->Label1[0]->text() == u"いちご"_s;
                 dialog->close();
             });

@@ -93,14 +93,16 @@ TEST_F(FluidDevice, PiecePlaysOnceThenStaysOpenAsStoppedAndLetsTheOutputGo)
     EXPECT_EQ(Mode(), "playing");
     EXPECT_TRUE(device_.IsOutputRunning());
 
-    ASSERT_TRUE(Eventually([&] { return Mode() == "stopped"; }, 10s));
+    ASSERT_TRUE(Eventually([&] { return Mode() == "stopped"; }, 30s));
+    const auto stopped = Clock::now();
+    // The output goes once the ringing is over, about three seconds on.
+    EXPECT_TRUE(Eventually([&] { return !device_.IsOutputRunning(); }, 30s));
     // The player runs on its own clock: not before the notes are over, less
     // the 46 ms the synth renders ahead into the output's buffer; and not
-    // seconds later while the last notes ring out.
-    EXPECT_GE(Clock::now() - started, 250ms);
-    EXPECT_LT(Clock::now() - started, 1s);
-    // The output goes once the ringing is over, about three seconds on.
-    EXPECT_TRUE(Eventually([&] { return !device_.IsOutputRunning(); }, 6s));
+    // while the last notes ring out, which takes longer than the notes.
+    // Measured against the ringing, the check holds on a slow machine too.
+    EXPECT_GE(stopped - started, 250ms);
+    EXPECT_LT(stopped - started, Clock::now() - stopped) << "\"stopped\" came only with the end of the ringing";
     EXPECT_EQ(Mode(), "stopped") << "the device stays open after the end";
     EXPECT_EQ(Send("play Midi"), MCI_OK);
     EXPECT_EQ(Mode(), "stopped") << "play at the end plays nothing";
@@ -115,10 +117,10 @@ TEST_F(FluidDevice, CloseLeavesTheSynthSilentAndTheNextPieceOpensOnTheSameSoundF
     const std::string longPiece = MidiFile("long.mid", 40, 500);
     ASSERT_EQ(Send(OpenCommand(longPiece)), MCI_OK);
     ASSERT_EQ(Send("play Midi"), MCI_OK);
-    ASSERT_TRUE(Eventually([&] { return fluid_synth_get_active_voice_count(engine_->Synth()) > 0; }, 2s));
+    ASSERT_TRUE(Eventually([&] { return fluid_synth_get_active_voice_count(engine_->Synth()) > 0; }, 30s));
 
     EXPECT_EQ(Send("close Midi"), MCI_OK);
-    ASSERT_TRUE(Eventually([&] { return !device_.IsOutputRunning(); }, 5s));
+    ASSERT_TRUE(Eventually([&] { return !device_.IsOutputRunning(); }, 30s));
     // Nothing of the closed piece, notes or reverb, is left for the next one.
     float left[512], right[512];
     fluid_synth_write_float(engine_->Synth(), 512, left, 0, 1, right, 0, 1);
@@ -168,7 +170,7 @@ TEST_F(FluidDevice, ClosingRightAfterOpenOrPlayAndReopeningIsSafe)
         }
         ASSERT_EQ(Send("close Midi"), MCI_OK);
     }
-    EXPECT_TRUE(Eventually([&] { return !device_.IsOutputRunning(); }, 5s));
+    EXPECT_TRUE(Eventually([&] { return !device_.IsOutputRunning(); }, 30s));
 }
 
 struct BadFileCase

@@ -39,13 +39,12 @@ protected:
         QDir::setCurrent(previous_);
     }
 
-    // At most one line, and that one ours.
-    static void ExpectAtMostOneLineOfOurs(const std::string &stderrText)
+    // Exactly one line, and that one ours.
+    static void ExpectOneLineOfOurs(const std::string &stderrText)
     {
         const QStringList lines = QString::fromStdString(stderrText).split(u'\n', Qt::SkipEmptyParts);
-        EXPECT_LE(lines.size(), 1) << stderrText;
-        for (const QString &line : lines)
-            EXPECT_TRUE(line.startsWith(QLatin1String("gieicho.sound: "))) << line.toStdString();
+        ASSERT_EQ(lines.size(), 1) << stderrText;
+        EXPECT_TRUE(lines[0].startsWith(QLatin1String("gieicho.sound: "))) << stderrText;
     }
 
     QTemporaryDir directory_;
@@ -64,7 +63,7 @@ TEST_F(NoDevice, MusicStaysSilentWithOneLineOnStderr)
     if (playing)
         GTEST_SKIP() << "this machine has an audio device";
 
-    ExpectAtMostOneLineOfOurs(said);
+    ExpectOneLineOfOurs(said);
 }
 
 TEST_F(NoDevice, WaveSoundChangesNothingWithOneLineOnStderr)
@@ -81,7 +80,7 @@ TEST_F(NoDevice, WaveSoundChangesNothingWithOneLineOnStderr)
     EXPECT_FALSE(player.IsSounding());
     EXPECT_FALSE(startedByName);
     EXPECT_FALSE(missingStarted);
-    ExpectAtMostOneLineOfOurs(said);
+    ExpectOneLineOfOurs(said);
 }
 
 // QT_LOGGING_RULES and the filter rules silence the category. The warnings
