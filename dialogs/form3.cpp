@@ -29,6 +29,8 @@ Form3::Form3(QWidget *parent)
     Image1 = new PictureBox(this);
     Image1->setGeometry(TwipsRect(0, 0, 4500, 4500));
     Image1->setPicture(PictureVariants::Load(u":/title.png"_s, devicePixelRatioF()));
+    // The picture shows the title; read aloud, it is the title.
+    Image1->setAccessibleName(ProgramTitle());
     connect(Image1, &ControlWidget::Click, this, &Form3::Image1_Click);
     Form_Load();
 }

@@ -18,7 +18,8 @@ fi
 if [ "${1:-}" = "--tests" ]; then
   packages+=(libgtest-dev libbenchmark-dev xvfb xauth xdotool xclip poppler-utils pango1.0-tools
              "${package_tools[@]}" desktop-file-utils appstream lintian openbox x11-utils weston qt6-wayland
-             cups printer-driver-cups-pdf clang-format clang-tidy)
+             cups printer-driver-cups-pdf clang-format clang-tidy
+             dbus at-spi2-core python3-pyatspi)
 fi
 
 missing=()

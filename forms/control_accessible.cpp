@@ -1,0 +1,60 @@
+#include "forms/control_accessible.h"
+
+#include "forms/control_widget.h"
+#include "forms/picture_box.h"
+
+using namespace Qt::Literals::StringLiterals;
+
+ControlAccessible::ControlAccessible(ControlWidget *control, QAccessible::Role role)
+    : QAccessibleWidget(control, role)
+{
+}
+
+ControlWidget *ControlAccessible::control() const
+{
+    return static_cast<ControlWidget *>(widget());
+}
+
+QStringList ControlAccessible::actionNames() const
+{
+    QStringList names = QAccessibleWidget::actionNames();
+    if (control()->HasClickHandler())
+        names.prepend(pressAction());
+    return names;
+}
+
+void ControlAccessible::doAction(const QString &actionName)
+{
+    if (actionName == pressAction() && control()->HasClickHandler())
+        control()->PerformClick();
+    else
+        QAccessibleWidget::doAction(actionName);
+}
+
+QStringList ControlAccessible::keyBindingsForAction(const QString &actionName) const
+{
+    // A click has no key of its own.
+    if (actionName == pressAction())
+        return {};
+    return QAccessibleWidget::keyBindingsForAction(actionName);
+}
+
+namespace {
+
+QAccessibleInterface *PictureBoxAccessible(const QString &className, QObject *object)
+{
+    if (className != u"PictureBox"_s)
+        return nullptr;
+    return new ControlAccessible(static_cast<PictureBox *>(object), QAccessible::Graphic);
+}
+
+} // namespace
+
+void InstallPictureBoxAccessibility()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(PictureBoxAccessible);
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
