@@ -14,6 +14,7 @@
 #include "forms/program_end.h"
 #include "forms/program_title.h"
 #include "forms/twips.h"
+#include "forms/window_accessible.h"
 #include "poem/composer.h"
 #include "poem/random.h"
 #include "settings/shared_settings.h"
@@ -55,6 +56,7 @@ Form1::Form1(QWidget *parent)
     setFont(QFont(u"IPAex明朝"_s, 10));
     BuildControls();
     BuildMenu();
+    AnnounceAsWindow(*this);
     Form_Load();
 }
 

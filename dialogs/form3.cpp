@@ -6,6 +6,7 @@
 #include "forms/program_end.h"
 #include "forms/program_title.h"
 #include "forms/twips.h"
+#include "forms/window_accessible.h"
 
 #include <QCloseEvent>
 
@@ -32,6 +33,7 @@ Form3::Form3(QWidget *parent)
     // The picture shows the title; read aloud, it is the title.
     Image1->setAccessibleName(ProgramTitle());
     connect(Image1, &ControlWidget::Click, this, &Form3::Image1_Click);
+    AnnounceAsWindow(*this);
     Form_Load();
 }
 

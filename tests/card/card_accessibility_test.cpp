@@ -42,6 +42,21 @@ protected:
     }
 };
 
+TEST_F(CardAccessibility, CardWindowIsAWindowOfAPictureAndFiveTexts)
+{
+    QAccessibleInterface *window = Of(form.get());
+    EXPECT_EQ(window->role(), QAccessible::Window);
+    EXPECT_EQ(window->text(QAccessible::Name), u"戯詠帖"_s);
+    QList<QAccessible::Role> roles;
+    for (int i = 0; i < window->childCount(); ++i)
+        roles << window->child(i)->role();
+    EXPECT_EQ(roles,
+              (QList<QAccessible::Role>{QAccessible::Graphic, QAccessible::StaticText, QAccessible::StaticText,
+                                        QAccessible::StaticText, QAccessible::StaticText, QAccessible::StaticText}));
+    EXPECT_EQ(window->child(1)->object(), form->Label1[0]) << "read in order, column 1 first";
+    EXPECT_EQ(window->child(5)->object(), form->Label5) << "and the poet name last";
+}
+
 TEST_F(CardAccessibility, ColumnsReadAsTheCopyTextWithTheLongVowelMark)
 {
     ScriptPoem(1);

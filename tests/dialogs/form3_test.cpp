@@ -36,6 +36,7 @@ TEST(TitleScreen, ThePicturesPressActionIsItsClick)
 {
     Form3 title;
     title.show();
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&title)->role(), QAccessible::Window);
     QAccessibleInterface *picture = QAccessible::queryAccessibleInterface(title.Image1);
     EXPECT_EQ(picture->role(), QAccessible::Graphic);
     EXPECT_EQ(picture->text(QAccessible::Name), u"戯詠帖"_s);

@@ -42,7 +42,7 @@ def wait_for(condition, seconds, what):
         if value:
             return value
         time.sleep(0.05)
-    fail(f"{what} within {seconds} s")
+    fail(f"{what} within {seconds} s; windows {[(w.getRoleName(), w.name) for w in windows()]}")
 
 
 def program():
@@ -110,6 +110,9 @@ def clipboard():
 # its columns, counted from here on.
 heard = []
 renamed = []
+# A pop-up menu is no child of the program's windows: a screen reader learns
+# of it when it is shown.
+menus = []
 
 
 def on_description(event):
@@ -120,8 +123,14 @@ def on_name(event):
     renamed.append(event.source)
 
 
+def on_showing(event):
+    if event.detail1 and event.source.getRole() == pyatspi.ROLE_POPUP_MENU:
+        menus.append(event.source)
+
+
 pyatspi.Registry.registerEventListener(on_description, "object:property-change:accessible-description")
 pyatspi.Registry.registerEventListener(on_name, "object:property-change:accessible-name")
+pyatspi.Registry.registerEventListener(on_showing, "object:state-changed:showing")
 
 # --- The title screen: its picture's action continues start-up.
 title = wait_for(lambda: window(TITLE), 20, "the title screen did not appear on the AT-SPI bus")
@@ -139,6 +148,7 @@ press(ok)
 # --- The card: five texts that equal the copy.
 card = wait_for(lambda: window(TITLE, pyatspi.ROLE_FRAME, exclude=title) if not window("戯詠帖／歌種指定") else None,
                 10, "the card window did not appear")
+print(f"card: {card.getRoleName()} '{card.name}'")
 wait_for(lambda: any(source == card for source, _ in heard), 15, "the card window never told its finished poem")
 
 
@@ -171,10 +181,9 @@ def copy_through_menu():
 
 
 def open_menu():
-    for w in windows():
-        if w.getRole() in (pyatspi.ROLE_POPUP_MENU, pyatspi.ROLE_MENU, pyatspi.ROLE_WINDOW):
-            if w.getState().contains(pyatspi.STATE_SHOWING) and w.childCount:
-                return w
+    for menu in reversed(menus):
+        if menu.getState().contains(pyatspi.STATE_SHOWING):
+            return menu
     return None
 
 
@@ -239,7 +248,7 @@ def face(label):
     attributes, _, _ = label.queryText().getAttributes(0)
     for pair in attributes.split(";"):
         name, _, value = pair.strip().partition(":")
-        if name == "font-family":
+        if name in ("family-name", "font-family"):
             return value.strip().strip('"')
     return None
 
@@ -260,7 +269,7 @@ chosen = choice.name
 press(choice)
 wait_for(lambda: window("戯詠帖／書体選択") is None, 5, "the entry's action did not close the typeface window")
 faces_after = wait_for(lambda: [face(label) for label in labels] if face(labels[0]) == chosen else None, 5,
-                       f"the columns did not take the face {chosen}")
+                       f"the columns did not take the face {chosen}: {labels[0].queryText().getAttributes(0)}")
 if faces_after[:4] != [chosen] * 4 or faces_after[4] != faces_before[4]:
     fail(f"faces before {faces_before}, after {faces_after}")
 print(f"faces: {faces_before} -> {faces_after}")

@@ -1,6 +1,7 @@
 #!/bin/bash
 # Reads the real program through the AT-SPI bus, as a screen reader does. Runs
-# inside a session bus of its own (dbus-run-session), starts the AT-SPI bus
+# inside a session bus of its own (dbus-run-session) that starts nothing on
+# demand, starts the AT-SPI bus
 # launcher on it, Xvfb and openbox, and the program with accessibility always
 # on; tests/e2e/read_card.py then drives title, settings window, card, menu and
 # typeface list through AT-SPI. Afterwards the AT-SPI bus is taken away while
@@ -9,9 +10,9 @@
 #   tests/e2e/run_accessibility.sh PROGRAM DATA_DIR
 set -euo pipefail
 if [ -z "${GIEICHO_OWN_SESSION_BUS:-}" ]; then
-    GIEICHO_OWN_SESSION_BUS=1 exec dbus-run-session -- "$0" "$@"
+    GIEICHO_OWN_SESSION_BUS=1 exec dbus-run-session --config-file="$(dirname "$0")/session_bus.conf" -- "$0" "$@"
 fi
-program="$1"
+program="$(readlink -f "$1")"
 data="$2"
 here="$(cd "$(dirname "$0")" && pwd)"
 
@@ -52,8 +53,8 @@ xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id' || fail "openbox did 
 /usr/libexec/at-spi-bus-launcher --launch-immediately >"$work/launcher.txt" 2>&1 &
 launcher=$!
 a11y_bus() {
-    dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress 2>/dev/null |
-        sed -n 's/.*string "\(.*\)"/\1/p'
+    dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+        org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null | grep -q 'boolean true' && echo up
 }
 for _ in $(seq 100); do [ -n "$(a11y_bus)" ] && break; sleep 0.05; done
 [ -n "$(a11y_bus)" ] || fail "the AT-SPI bus did not start: $(cat "$work/launcher.txt")"
