@@ -10,14 +10,14 @@ ColumnAccessible::ColumnAccessible(VerticalColumn *column)
 {
 }
 
-VerticalColumn *ColumnAccessible::column() const
+VerticalColumn *ColumnAccessible::Column() const
 {
     return static_cast<VerticalColumn *>(widget());
 }
 
 QString ColumnAccessible::Plain() const
 {
-    return PlainCaption(column()->text());
+    return PlainCaption(Column()->text());
 }
 
 void *ColumnAccessible::interface_cast(QAccessible::InterfaceType type)
@@ -44,27 +44,27 @@ QString ColumnAccessible::text(int startOffset, int endOffset) const
 
 int ColumnAccessible::characterCount() const
 {
-    return int(column()->text().size());
+    return int(Column()->text().size());
 }
 
 QRect ColumnAccessible::characterRect(int offset) const
 {
-    const QString caption = column()->text();
+    const QString caption = Column()->text();
     if (offset < 0 || offset >= caption.size())
         return {};
     // The layout has one row per character, counted in code points.
     const qsizetype row = QStringView(caption).left(offset).toUcs4().size();
-    const ColumnLayout &layout = column()->Layout();
+    const ColumnLayout &layout = Column()->Layout();
     if (row >= qsizetype(layout.rows.size()))
         return {};
     const ColumnRow &place = layout.rows[size_t(row)];
-    const QRect local(0, qFloor(place.top), column()->width(), qCeil(place.height));
-    return QRect(column()->mapToGlobal(local.topLeft()), local.size()).intersected(rect());
+    const QRect local(0, qFloor(place.top), Column()->width(), qCeil(place.height));
+    return QRect(Column()->mapToGlobal(local.topLeft()), local.size()).intersected(rect());
 }
 
 int ColumnAccessible::offsetAtPoint(const QPoint &point) const
 {
-    const QString caption = column()->text();
+    const QString caption = Column()->text();
     for (int offset = 0; offset < caption.size(); ++offset)
         if (characterRect(offset).contains(point))
             return offset;
@@ -80,7 +80,7 @@ QString ColumnAccessible::attributes(int offset, int *startOffset, int *endOffse
         *startOffset = *endOffset = -1;
         return {};
     }
-    const QFont font = column()->font();
+    const QFont font = Column()->font();
     return u"font-family:\"%1\";font-size:%2pt;"_s.arg(font.family()).arg(font.pointSizeF());
 }
 

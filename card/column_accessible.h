@@ -32,7 +32,7 @@ public:
     void scrollToSubstring(int startIndex, int endIndex) override;
 
 private:
-    VerticalColumn *column() const;
+    VerticalColumn *Column() const;
     QString Plain() const;
 };
 

@@ -97,25 +97,25 @@ FontListAccessible::~FontListAccessible()
         QAccessible::deleteAccessibleInterface(id);
 }
 
-FontList *FontListAccessible::list() const
+FontList *FontListAccessible::Owner() const
 {
     return static_cast<FontList *>(widget());
 }
 
 int FontListAccessible::childCount() const
 {
-    return list()->count();
+    return Owner()->count();
 }
 
 QAccessibleInterface *FontListAccessible::child(int index) const
 {
-    const QModelIndex entry = list()->model()->index(index, 0);
+    const QModelIndex entry = Owner()->model()->index(index, 0);
     if (!entry.isValid())
         return nullptr;
     auto known = entries_.constFind(entry);
     if (known != entries_.cend())
         return QAccessible::accessibleInterface(*known);
-    QAccessibleInterface *made = new FontEntryAccessible(list(), entry);
+    QAccessibleInterface *made = new FontEntryAccessible(Owner(), entry);
     entries_.insert(entry, QAccessible::registerAccessibleInterface(made));
     return made;
 }
@@ -130,8 +130,8 @@ int FontListAccessible::indexOfChild(const QAccessibleInterface *child) const
 
 QAccessibleInterface *FontListAccessible::childAt(int x, int y) const
 {
-    const QPoint inViewport = list()->viewport()->mapFromGlobal(QPoint(x, y));
-    const QModelIndex entry = list()->indexAt(inViewport);
+    const QPoint inViewport = Owner()->viewport()->mapFromGlobal(QPoint(x, y));
+    const QModelIndex entry = Owner()->indexAt(inViewport);
     return entry.isValid() ? child(entry.row()) : nullptr;
 }
 

@@ -20,7 +20,7 @@ public:
     QAccessibleInterface *childAt(int x, int y) const override;
 
 private:
-    FontList *list() const;
+    FontList *Owner() const;
 
     // The entries' interfaces, made on first use and dropped with the list's.
     mutable QHash<QPersistentModelIndex, QAccessible::Id> entries_;

@@ -10,7 +10,7 @@ ControlAccessible::ControlAccessible(ControlWidget *control, QAccessible::Role r
 {
 }
 
-ControlWidget *ControlAccessible::control() const
+ControlWidget *ControlAccessible::Control() const
 {
     return static_cast<ControlWidget *>(widget());
 }
@@ -18,15 +18,15 @@ ControlWidget *ControlAccessible::control() const
 QStringList ControlAccessible::actionNames() const
 {
     QStringList names = QAccessibleWidget::actionNames();
-    if (control()->HasClickHandler())
+    if (Control()->HasClickHandler())
         names.prepend(pressAction());
     return names;
 }
 
 void ControlAccessible::doAction(const QString &actionName)
 {
-    if (actionName == pressAction() && control()->HasClickHandler())
-        control()->PerformClick();
+    if (actionName == pressAction() && Control()->HasClickHandler())
+        Control()->PerformClick();
     else
         QAccessibleWidget::doAction(actionName);
 }

@@ -16,7 +16,7 @@ public:
     QStringList keyBindingsForAction(const QString &actionName) const override;
 
 protected:
-    ControlWidget *control() const;
+    ControlWidget *Control() const;
 };
 
 // Lets assistive tools see picture boxes as pictures; installed once, by the
