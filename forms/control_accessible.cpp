@@ -31,14 +31,6 @@ void ControlAccessible::doAction(const QString &actionName)
         QAccessibleWidget::doAction(actionName);
 }
 
-QStringList ControlAccessible::keyBindingsForAction(const QString &actionName) const
-{
-    // A click has no key of its own.
-    if (actionName == pressAction())
-        return {};
-    return QAccessibleWidget::keyBindingsForAction(actionName);
-}
-
 namespace {
 
 QAccessibleInterface *PictureBoxAccessible(const QString &className, QObject *object)

@@ -13,7 +13,6 @@ public:
 
     QStringList actionNames() const override;
     void doAction(const QString &actionName) override;
-    QStringList keyBindingsForAction(const QString &actionName) const override;
 
 protected:
     ControlWidget *Control() const;
