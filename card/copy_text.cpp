@@ -5,13 +5,19 @@
 
 using namespace Qt::Literals::StringLiterals;
 
+QString PlainCaption(const QString &caption)
+{
+    QString plain = caption;
+    plain.replace(u'｜', u'ー');
+    return plain;
+}
+
 QString CopyText(const QStringList &captions)
 {
     QString joined;
     for (const QString &caption : captions)
         joined += caption + u"\r\n"_s;
-    joined.replace(u'｜', u'ー');
-    return joined;
+    return PlainCaption(joined);
 }
 
 bool PutOnClipboard(const QString &text)

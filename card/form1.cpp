@@ -1,6 +1,7 @@
 #include "card/form1.h"
 
 #include "card/card_choice.h"
+#include "card/card_motifs.h"
 #include "card/card_output.h"
 #include "card/card_printing.h"
 #include "card/copy_text.h"
@@ -13,14 +14,17 @@
 #include "forms/program_end.h"
 #include "forms/program_title.h"
 #include "forms/twips.h"
+#include "forms/window_accessible.h"
 #include "poem/composer.h"
 #include "poem/random.h"
 #include "settings/shared_settings.h"
 #include "sound/midi_player.h"
 
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QCursor>
 #include <QFileDialog>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMessageBox>
 #include <QStandardPaths>
@@ -52,6 +56,7 @@ Form1::Form1(QWidget *parent)
     setFont(QFont(u"IPAex明朝"_s, 10));
     BuildControls();
     BuildMenu();
+    AnnounceAsWindow(*this);
     Form_Load();
 }
 
@@ -123,7 +128,9 @@ void Form1::ClearPoem()
 
 void Form1::ShowCardPicture()
 {
-    Image2->setPicture(Image1[CardIndexFor(kigoType, enkaMode) - 1]);
+    const int card = CardIndexFor(kigoType, enkaMode);
+    Image2->setPicture(Image1[card - 1]);
+    Image2->setAccessibleName(CardMotif(card));
 }
 
 void Form1::ShowPoem(const QString &phrase1, const QString &phrase2, const QString &phrase3, const QString &phrase4,
@@ -153,6 +160,29 @@ void Form1::ShowPoem(const QString &phrase1, const QString &phrase2, const QStri
 
     Timer1->stop();
     Label5->setText(kajinName);
+    AnnounceFinishedPoem();
+}
+
+// The ticks change the columns without a word to assistive tools, so a screen
+// reader is not told every character. Once the poet name stands, each column
+// tells its new name, and the card window's description becomes the whole
+// poem, told once: what a screen reader following the card speaks.
+void Form1::AnnounceFinishedPoem()
+{
+    QStringList lines;
+    for (VerticalColumn *column : {Label1[0], Label1[1], Label1[2], Label1[3], Label5}) {
+        QAccessibleEvent renamed(column, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&renamed);
+        lines << PlainCaption(column->text());
+    }
+    const QString poem = lines.join(u'\n');
+    const bool unchanged = poem == accessibleDescription();
+    setAccessibleDescription(poem);
+    // The same poem twice is still a new poem to hear.
+    if (unchanged) {
+        QAccessibleEvent described(this, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&described);
+    }
 }
 
 void Form1::ShowComposeFailure(const QString &message)
@@ -173,6 +203,20 @@ void Form1::closeEvent(QCloseEvent *event)
     StopMidi();
     event->accept();
     EndProgram();
+}
+
+// The desktop's keyboard form of the right button: the Menu key or Shift+F10
+// opens the menu at the card's centre.
+void Form1::keyPressEvent(QKeyEvent *event)
+{
+    const bool menuKey = event->key() == Qt::Key_Menu && event->modifiers() == Qt::NoModifier;
+    const bool shiftF10 = event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier;
+    if (!menuKey && !shiftF10) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    mnuPOPUP->exec(mapToGlobal(rect().center()));
 }
 
 void Form1::Image2_Click()

@@ -57,6 +57,7 @@ public Q_SLOTS:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private Q_SLOTS:
     void Image2_Click();
@@ -74,6 +75,7 @@ private:
     void Form_Load();
     void BuildControls();
     void BuildMenu();
+    void AnnounceFinishedPoem();
 
     PoemReveal reveal_;
     bool revealing_ = false;

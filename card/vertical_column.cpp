@@ -1,5 +1,6 @@
 #include "card/vertical_column.h"
 
+#include "card/column_accessible.h"
 #include "card/column_painter.h"
 #include "card/vertical_typesetter.h"
 
@@ -12,6 +13,7 @@ VerticalColumn::VerticalColumn(QWidget *parent)
     // Nothing of the column's own is painted behind the characters, so the
     // card shows through.
     setAttribute(Qt::WA_TranslucentBackground);
+    InstallColumnAccessibility();
 }
 
 VerticalColumn::~VerticalColumn() = default;

@@ -6,6 +6,7 @@
 #include "forms/program_end.h"
 #include "forms/program_title.h"
 #include "forms/twips.h"
+#include "forms/window_accessible.h"
 
 #include <QCloseEvent>
 
@@ -29,7 +30,10 @@ Form3::Form3(QWidget *parent)
     Image1 = new PictureBox(this);
     Image1->setGeometry(TwipsRect(0, 0, 4500, 4500));
     Image1->setPicture(PictureVariants::Load(u":/title.png"_s, devicePixelRatioF()));
+    // The picture shows the title; read aloud, it is the title.
+    Image1->setAccessibleName(ProgramTitle());
     connect(Image1, &ControlWidget::Click, this, &Form3::Image1_Click);
+    AnnounceAsWindow(*this);
     Form_Load();
 }
 

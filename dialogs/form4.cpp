@@ -1,5 +1,6 @@
 #include "dialogs/form4.h"
 
+#include "dialogs/font_list.h"
 #include "dialogs/installed_font_names.h"
 #include "dialogs/japanese_font_names.h"
 #include "forms/twips.h"
@@ -20,12 +21,13 @@ Form4::Form4(const std::array<QWidget *, 4> &columns, QWidget *parent)
 
 void Form4::BuildControls()
 {
-    List1 = new QListWidget(this);
+    List1 = new FontList(this);
     List1->setGeometry(TwipsRect(120, 120, 3855, 3120));
     List1->setSelectionMode(QAbstractItemView::SingleSelection);
     // A double-click anywhere in the list counts, on its blank part too, so
     // the viewport's events are watched rather than the item signals.
     List1->viewport()->installEventFilter(this);
+    connect(List1, &FontList::EntryActivated, this, &Form4::List1_DblClick);
 }
 
 // Unlike the settings dialog it does not centre itself: as a dialog it opens

@@ -1,10 +1,9 @@
 #pragma once
 
+#include "dialogs/font_list.h"
 #include "dialogs/tool_dialog.h"
 
 #include <array>
-
-class QListWidget;
 
 // The typeface dialog "戯詠帖／書体選択": lists the installed fonts with a
 // Japanese name, and a double-click in the list gives the chosen typeface to
@@ -20,7 +19,7 @@ class Form4 : public ToolDialog
 public:
     Form4(const std::array<QWidget *, 4> &columns, QWidget *parent = nullptr);
 
-    QListWidget *List1 = nullptr;
+    FontList *List1 = nullptr;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

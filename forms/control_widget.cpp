@@ -2,6 +2,7 @@
 
 #include "forms/twips.h"
 
+#include <QMetaMethod>
 #include <QMouseEvent>
 
 namespace {
@@ -46,4 +47,14 @@ void ControlWidget::mouseDoubleClickEvent(QMouseEvent *event)
 {
     // Qt would treat it as one more press, and its release as one more click.
     event->accept();
+}
+
+void ControlWidget::PerformClick()
+{
+    QMetaObject::invokeMethod(this, &ControlWidget::Click, Qt::QueuedConnection);
+}
+
+bool ControlWidget::HasClickHandler() const
+{
+    return isSignalConnected(QMetaMethod::fromSignal(&ControlWidget::Click));
 }

@@ -14,6 +14,13 @@ class ControlWidget : public QWidget
 public:
     using QWidget::QWidget;
 
+    // A click asked for by an assistive tool: it arrives through the event
+    // loop, as a mouse click does, so it may land inside a running wait.
+    void PerformClick();
+
+    // True when something handles the control's clicks.
+    bool HasClickHandler() const;
+
 Q_SIGNALS:
     void MouseDown(int button, int shift, float x, float y);
     void Click();

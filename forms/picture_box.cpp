@@ -1,5 +1,6 @@
 #include "forms/picture_box.h"
 
+#include "forms/control_accessible.h"
 #include "forms/picture_variants.h"
 
 #include <QPainter>
@@ -11,6 +12,7 @@ PictureBox::PictureBox(QWidget *parent, bool stretch)
     , stretch_(stretch)
 {
     setAttribute(Qt::WA_OpaquePaintEvent, stretch);
+    InstallPictureBoxAccessibility();
 }
 
 void PictureBox::setPicture(const QPixmap &picture)

@@ -17,7 +17,8 @@ run=(timgm6mb-soundfont qt6-translations-l10n fonts-aoyagi-kouzan-t fonts-ipaexf
 package_tools=(dpkg-dev file)
 tests=(libgtest-dev libbenchmark-dev xvfb xauth xdotool xclip poppler-utils pango1.0-tools
        desktop-file-utils appstream lintian man-db openbox x11-utils weston qt6-wayland
-       cups printer-driver-cups-pdf clang-format clang-tidy)
+       cups printer-driver-cups-pdf clang-format clang-tidy
+       dbus at-spi2-core python3-pyatspi)
 
 want=(run) verbose=""
 for arg in "$@"; do

@@ -2,6 +2,7 @@
 #include "forms/picture_box.h"
 #include "forms/program_end.h"
 
+#include <QAccessible>
 #include <QTest>
 #include <cstdlib>
 #include <gtest/gtest.h>
@@ -29,6 +30,21 @@ TEST(TitleScreen, AClickClosesItAndTheProgramRunsOn)
     EXPECT_FALSE(title.isVisible());
     title.Unload(); // start-up's own close after the wait
     EXPECT_FALSE(ProgramEnding());
+}
+
+TEST(TitleScreen, ThePicturesPressActionIsItsClick)
+{
+    Form3 title;
+    title.show();
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&title)->role(), QAccessible::Window);
+    QAccessibleInterface *picture = QAccessible::queryAccessibleInterface(title.Image1);
+    EXPECT_EQ(picture->role(), QAccessible::Graphic);
+    EXPECT_EQ(picture->text(QAccessible::Name), u"戯詠帖"_s);
+    ASSERT_EQ(picture->actionInterface()->actionNames().value(0), QAccessibleActionInterface::pressAction());
+    picture->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !title.isVisible(); }));
+    title.Unload();
+    EXPECT_FALSE(ProgramEnding()) << "the action closes it as a click does, and start-up goes on";
 }
 
 TEST(TitleScreen, KeysDoNothing)

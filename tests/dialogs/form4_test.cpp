@@ -2,6 +2,7 @@
 #include "dialogs/japanese_font_names.h"
 #include "forms/twips.h"
 
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QFontInfo>
 #include <QImage>
@@ -295,6 +296,39 @@ TEST_F(Form4Test, FixedToolWindowWithTheListAtItsTwipGeometry)
     EXPECT_EQ(form.minimumSize(), form.maximumSize());
     EXPECT_EQ(form.List1->geometry(), QRect(8, 8, 257, 208));
     EXPECT_FALSE(form.List1->testAttribute(Qt::WA_SetFont));
+}
+
+// An assistive tool sees the list's entries by their names, and an entry's
+// press action does what a double-click on it does.
+TEST_F(Form4Test, EntryActionAppliesItsTypefaceAsADoubleClickDoes)
+{
+    Form4 form(Columns());
+    Open(form);
+    QAccessibleInterface *list = QAccessible::queryAccessibleInterface(form.List1);
+    ASSERT_EQ(list->role(), QAccessible::List);
+    ASSERT_EQ(list->childCount(), form.List1->count());
+    QAccessibleInterface *chosen = nullptr;
+    for (int row = 0; row < list->childCount(); ++row) {
+        QAccessibleInterface *entry = list->child(row);
+        EXPECT_EQ(entry->role(), QAccessible::ListItem);
+        EXPECT_EQ(entry->text(QAccessible::Name), form.List1->item(row)->text());
+        EXPECT_EQ(list->indexOfChild(entry), row);
+        EXPECT_EQ(entry->parent(), list);
+        EXPECT_FALSE(entry->state().selected);
+        if (entry->text(QAccessible::Name) == u"IPAex明朝"_s)
+            chosen = entry;
+    }
+    ASSERT_NE(chosen, nullptr);
+    const QRect place = chosen->rect();
+    EXPECT_EQ(list->childAt(place.center().x(), place.center().y()), chosen);
+    EXPECT_EQ(chosen->actionInterface()->actionNames(), QStringList{QAccessibleActionInterface::pressAction()});
+
+    chosen->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !form.isVisible(); }));
+    EXPECT_EQ(form.result(), QDialog::Accepted);
+    for (const QWidget &column : columns_)
+        EXPECT_EQ(column.font().family(), u"IPAex明朝"_s);
+    EXPECT_EQ(poetName_.font(), QFont(u"DejaVu Serif"_s, 9));
 }
 
 } // namespace
