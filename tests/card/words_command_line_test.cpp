@@ -12,14 +12,14 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-struct Run
+struct WordsOutcome
 {
     int exitCode = -1;
     QString out;
     QString errors;
 };
 
-Run RunWords(const QStringList &arguments)
+WordsOutcome RunWords(const QStringList &arguments)
 {
     QProcess tool;
     tool.start(QString::fromUtf8(GIEICHO_WORDS), arguments);
@@ -49,7 +49,7 @@ class WordsMistake : public testing::TestWithParam<Mistake>
 TEST_P(WordsMistake, IsOneLineNamingTheOptionAndStatusTwo)
 {
     const Mistake &c = GetParam();
-    const Run run = RunWords(c.arguments);
+    const WordsOutcome run = RunWords(c.arguments);
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_TRUE(run.out.isEmpty()) << run.out.toStdString();
     EXPECT_TRUE(run.errors.startsWith(c.line)) << run.errors.toStdString();
@@ -98,7 +98,7 @@ TEST(WordsCommandLine, HelpPrintsTheUsageOnStandardOutput)
 {
     for (const QStringList &arguments : {QStringList{u"--help"_s}, {u"-h"_s}, {u"card"_s, u"--help"_s}}) {
         SCOPED_TRACE(arguments.join(u' ').toStdString());
-        const Run run = RunWords(arguments);
+        const WordsOutcome run = RunWords(arguments);
         EXPECT_EQ(run.exitCode, 0);
         EXPECT_TRUE(run.errors.isEmpty()) << run.errors.toStdString();
         for (const QString &line :
@@ -113,7 +113,7 @@ TEST(WordsCommandLine, HelpPrintsTheUsageOnStandardOutput)
 
 TEST(WordsCommandLine, VersionIsTheProjects)
 {
-    const Run run = RunWords({u"--version"_s});
+    const WordsOutcome run = RunWords({u"--version"_s});
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.out, u"gieicho-words 1.0\n"_s);
     EXPECT_TRUE(run.errors.isEmpty());
@@ -122,7 +122,7 @@ TEST(WordsCommandLine, VersionIsTheProjects)
 // Every option in its place still runs, in any order after the command.
 TEST(WordsCommandLine, RightArgumentsRun)
 {
-    const Run poems =
+    const WordsOutcome poems =
         RunWords({u"poems"_s, u"--season"_s, u"1"_s, u"--night"_s, u"--count"_s, u"3"_s, u"--seed"_s, u"7"_s, kData});
     EXPECT_EQ(poems.exitCode, 0) << poems.errors.toStdString();
     EXPECT_EQ(poems.out.count(u'\n'), 3) << poems.out.toStdString();
@@ -132,13 +132,13 @@ TEST(WordsCommandLine, RightArgumentsRun)
         poems.out);
     EXPECT_EQ(RunWords({u"poems"_s, u"--count"_s, u"0"_s, kData}).out, QString());
 
-    const Run check = RunWords({u"check"_s, kData});
+    const WordsOutcome check = RunWords({u"check"_s, kData});
     EXPECT_EQ(check.exitCode, 0) << check.errors.toStdString();
     EXPECT_TRUE(check.out.startsWith(u"Word5A: 101 phrases, 100 drawable ("_s)) << check.out.toStdString();
 
     QTemporaryDir folder;
     const QString picture = folder.filePath(u"card.png"_s);
-    const Run card = RunWords(
+    const WordsOutcome card = RunWords(
         {u"card"_s, u"--season"_s, u"3"_s, u"--seed"_s, u"7"_s, u"--scale"_s, u"0.5"_s, u"-o"_s, picture, kData});
     EXPECT_EQ(card.exitCode, 0) << card.errors.toStdString();
     EXPECT_TRUE(QFile::exists(picture));

@@ -15,7 +15,6 @@
 #include "words_command_line.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QString>
 #include <array>
 #include <cstdio>
