@@ -62,7 +62,8 @@ QString HelpText()
     for (const OptionText &option : Options()) {
         const QString written =
             WrittenOption(option.name) + (option.valueName.isEmpty() ? QString() : u' ' + option.valueName);
-        text += u"  %1 %2\n"_s.arg(written, -15).arg(option.meaning);
+        const QString meaning = option.takes.isEmpty() ? option.meaning : option.meaning + u": "_s + option.takes;
+        text += u"  %1 %2\n"_s.arg(written, -15).arg(meaning);
     }
     text += u"  %1 %2\n"_s.arg(u"DIR"_s, -15).arg(u"the folder of the phrase files (the current one when not given)"_s);
     return text;
