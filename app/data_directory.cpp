@@ -5,11 +5,10 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-QString EnterDataDirectory()
+QString EnterDataDirectory(const QString &installed)
 {
     if (QFileInfo::exists(u"WORD5.TXT"_s))
         return QDir::currentPath();
-    QString installed = QString::fromUtf8(GIEICHO_DATA_DIR);
     QDir::setCurrent(installed);
     return installed;
 }

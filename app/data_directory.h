@@ -7,4 +7,4 @@
 // files, it moves to the installed data folder instead. Returns the folder its
 // files are read from: the installed one even when it is missing or cannot be
 // entered, so that the loader's message names the folder the files belong in.
-QString EnterDataDirectory();
+QString EnterDataDirectory(const QString &installed);

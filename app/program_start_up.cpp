@@ -30,7 +30,7 @@ template <typename Window> void ShowAndWait(Window &window)
 } // namespace
 
 ProgramStartUp::ProgramStartUp()
-    : dataDirectory_(EnterDataDirectory())
+    : dataDirectory_(EnterDataDirectory(QString::fromUtf8(GIEICHO_DATA_DIR)))
 {
 }
 ProgramStartUp::~ProgramStartUp() = default;

@@ -1,29 +1,18 @@
 #include "card/print_job_watch.h"
 
-namespace {
-
-constexpr int kPollMs = 500;
-constexpr qint64 kGiveUpMs = qint64(10) * 60 * 1000;
-
-} // namespace
-
 PrintJobWatch::PrintJobWatch(const PrintQueue &queue, int jobId, QObject *parent)
     : QObject(parent)
-    , queue_(queue)
-    , jobId_(jobId)
+    , printerName_(queue.Name())
+    , follower_(queue, jobId)
 {
-    connect(&poll_, &QTimer::timeout, this, &PrintJobWatch::Look);
-    poll_.start(kPollMs);
-    age_.start();
+    // Emitted on the follower's thread, handled on this one.
+    connect(&follower_, &PrintJobFollower::Settled, this, &PrintJobWatch::Follower_Settled, Qt::QueuedConnection);
+    follower_.start();
 }
 
-void PrintJobWatch::Look()
+void PrintJobWatch::Follower_Settled(bool failed)
 {
-    const PrintQueue::JobState state = queue_.StateOf(jobId_);
-    if (state == PrintQueue::JobState::Waiting && age_.elapsed() < kGiveUpMs)
-        return;
-    poll_.stop();
     deleteLater();
-    if (state == PrintQueue::JobState::Failed)
-        Q_EMIT Failed(queue_.Name());
+    if (failed)
+        Q_EMIT Failed(printerName_);
 }

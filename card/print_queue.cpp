@@ -1,5 +1,7 @@
 #include "card/print_queue.h"
 
+#include "card/print_server_link.h"
+
 #include <cups/cups.h>
 
 namespace {
@@ -17,9 +19,12 @@ PrintQueue::PrintQueue(const QString &name)
 {
 }
 
-PrintQueue::Readiness PrintQueue::CurrentReadiness() const
+PrintQueue::Readiness PrintQueue::CurrentReadiness(PrintServerLink *server) const
 {
-    cups_dest_t *dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, QueueName(name_).constData(), nullptr);
+    http_t *connection = server ? server->Connection() : CUPS_HTTP_DEFAULT;
+    if (server && !connection)
+        return Readiness::Ready;
+    cups_dest_t *dest = cupsGetNamedDest(connection, QueueName(name_).constData(), nullptr);
     if (!dest)
         return Readiness::Ready; // unknown here; the server answers the job itself
     const char *accepting = cupsGetOption("printer-is-accepting-jobs", dest->num_options, dest->options);
@@ -42,10 +47,13 @@ int PrintQueue::Submit(const QString &pdfFile, const QString &title, QString &re
     return job;
 }
 
-PrintQueue::JobState PrintQueue::StateOf(int jobId) const
+PrintQueue::JobState PrintQueue::StateOf(int jobId, PrintServerLink &server) const
 {
+    http_t *connection = server.Connection();
+    if (!connection)
+        return JobState::Done;
     cups_job_t *jobs = nullptr;
-    const int count = cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, QueueName(name_).constData(), 0, CUPS_WHICHJOBS_ALL);
+    const int count = cupsGetJobs2(connection, &jobs, QueueName(name_).constData(), 0, CUPS_WHICHJOBS_ALL);
     // A job the server no longer lists has left its history: it printed.
     JobState result = JobState::Done;
     for (int i = 0; i < count; ++i) {
@@ -54,7 +62,7 @@ PrintQueue::JobState PrintQueue::StateOf(int jobId) const
         switch (jobs[i].state) {
         case IPP_JSTATE_PENDING:
         case IPP_JSTATE_HELD:
-            result = CurrentReadiness() == Readiness::Paused ? JobState::Failed : JobState::Waiting;
+            result = CurrentReadiness(&server) == Readiness::Paused ? JobState::Failed : JobState::Waiting;
             break;
         case IPP_JSTATE_PROCESSING: result = JobState::Waiting; break;
         // A printer that cannot take the page cancels the job itself.

@@ -11,9 +11,9 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-// The installed data folder this test program was built with lies in the build
-// tree; each case lays it out, or leaves it missing, as it needs.
-const QString installed = QString::fromUtf8(GIEICHO_DATA_DIR);
+// The installed data folder the cases give lies in the build tree; each case
+// lays it out, or leaves it missing, as it needs.
+const QString installed = QString::fromUtf8(INSTALLED_DATA_DIR);
 
 struct Start
 {
@@ -68,7 +68,7 @@ TEST_P(DataDirectory, ReadsTheStartFolderOnlyWhenItHoldsThePhrases)
         CopyPhrases(source.Path(), installed);
     ASSERT_TRUE(QDir::setCurrent(start.Path()));
 
-    const QString folder = EnterDataDirectory();
+    const QString folder = EnterDataDirectory(installed);
     const QString expected = c.readsStartFolder ? QDir(start.Path()).canonicalPath() : installed;
     EXPECT_EQ(folder, expected);
     if (c.installedFolderExists) {

@@ -8,12 +8,18 @@
 #include "poem/composer.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
+#include <QTimer>
+#include <atomic>
+#include <chrono>
+#include <csignal>
 #include <cups/cups.h>
+#include <thread>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -27,6 +33,34 @@ void KeepMessage(QtMsgType, const QMessageLogContext &, const QString &message)
     if (message != u"This plugin does not support propagateSizeHints()"_s)
         terminalMessages << message;
 }
+
+// The print server stopped (SIGSTOP) for three seconds, as a server that
+// answers nothing for a while; the stop and the resumption come from a thread
+// of their own, so they come even while the window's thread is held up.
+class ServerStall
+{
+public:
+    explicit ServerStall(pid_t server)
+        : thread_([this, server] {
+            kill(server, SIGSTOP);
+            stopped = true;
+            std::this_thread::sleep_for(std::chrono::seconds(3));
+            stopped = false;
+            kill(server, SIGCONT);
+            over = true;
+        })
+    {
+    }
+    ~ServerStall() { thread_.join(); }
+    ServerStall(const ServerStall &) = delete;
+    ServerStall &operator=(const ServerStall &) = delete;
+
+    std::atomic<bool> stopped = false;
+    std::atomic<bool> over = false;
+
+private:
+    std::thread thread_;
+};
 
 class PrintOnCups : public CardFixture
 {
@@ -98,6 +132,8 @@ protected:
 
     QStringList PrintedPages() const { return QDir(printed).entryList({u"*.pdf"_s}, QDir::Files); }
 
+    static pid_t Server() { return static_cast<pid_t>(qEnvironmentVariableIntValue("GIEICHO_CUPSD_PID")); }
+
     QString queue;
     QString printed;
     QString told;
@@ -139,6 +175,51 @@ TEST_F(PrintOnCups, PrintedPageMatchesTheCardCentred)
         EXPECT_TRUE(terminalMessages.isEmpty()) << terminalMessages.join(u'\n').toStdString();
         RestoreQueue();
     }
+}
+
+// The job is followed on a thread of its own: while the server is stopped,
+// the reveal's ticks keep coming, and the job is still told as printed after.
+TEST_F(PrintOnCups, StalledServerLeavesTheRevealRunning)
+{
+    ASSERT_GT(Server(), 0);
+    told.clear();
+    PrintFromTheMenu();
+    int ticksWhileStopped = 0;
+    ServerStall stall(Server());
+    QObject::connect(form->Timer1, &QTimer::timeout, form.get(), [&] { ticksWhileStopped += stall.stopped; });
+    while (!stall.over) {
+        ScriptPoem(1);
+        ComposePoem();
+    }
+    // Three seconds give thirty ticks; a window held up by the server's silence
+    // sees only those before the first question, half a second in.
+    EXPECT_GE(ticksWhileStopped, 15);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return ActiveJobs() == 0 && !PrintedPages().isEmpty(); }, 60000));
+    EXPECT_FALSE(QTest::qWaitFor([this] { return !told.isEmpty(); }, 1500))
+        << "a printed job is no failure: " << told.toStdString();
+    EXPECT_TRUE(terminalMessages.isEmpty()) << terminalMessages.join(u'\n').toStdString();
+}
+
+// The window goes while the watch's question waits on a stopped server: it
+// goes at once, without waiting for the answer, and nothing is told after.
+TEST_F(PrintOnCups, WindowClosedWhileTheServerIsStoppedGoesAtOnce)
+{
+    ASSERT_GT(Server(), 0);
+    told.clear();
+    PrintFromTheMenu();
+    ServerStall stall(Server());
+    // The watch asks every half second, so after a second of silence one
+    // question is waiting for the answer.
+    QElapsedTimer stopped;
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        if (stall.stopped && !stopped.isValid())
+            stopped.start();
+        return stopped.isValid() && stopped.elapsed() > 1000;
+    }));
+    form.reset();
+    EXPECT_TRUE(stall.stopped) << "the window waited for the server";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return bool(stall.over); }, 10000));
+    EXPECT_FALSE(QTest::qWaitFor([this] { return !told.isEmpty(); }, 1500)) << told.toStdString();
 }
 
 // A queue that cannot print the card: the user is told which printer and

@@ -7,8 +7,9 @@
 #   with_cupsd.sh PROGRAM [ARGUMENTS...]
 #
 # The program finds the server through CUPS_SERVER, the printed PDF files in
-# GIEICHO_PRINTED_DIR, the queue's name in GIEICHO_PRINTER and its driver in
-# GIEICHO_PRINTER_PPD.
+# GIEICHO_PRINTED_DIR, the queue's name in GIEICHO_PRINTER, its driver in
+# GIEICHO_PRINTER_PPD and the server's process id in GIEICHO_CUPSD_PID (a
+# test may stop the server for a while).
 set -euo pipefail
 
 fail() { echo "with_cupsd.sh: $*" >&2; exit 1; }
@@ -29,6 +30,8 @@ cupsd_pid=""
 
 cleanup() {
   if [ -n "$cupsd_pid" ]; then
+    # A server a test left stopped would never take the end signal.
+    kill -CONT "$cupsd_pid" 2>/dev/null || true
     kill "$cupsd_pid" 2>/dev/null || true
     wait "$cupsd_pid" 2>/dev/null || true
   fi
@@ -106,6 +109,7 @@ lpadmin -d "$queue" 2>>"$root/log/lpadmin"
 export GIEICHO_PRINTED_DIR="$root/printed"
 export GIEICHO_PRINTER="$queue"
 export GIEICHO_PRINTER_PPD="$ppd"
+export GIEICHO_CUPSD_PID="$cupsd_pid"
 status=0
 "$@" || status=$?
 if [ "$status" -ne 0 ]; then

@@ -1,7 +1,4 @@
-// gieicho-words: the phrase-file author's companion.
-//   gieicho-words check [DIR]
-//   gieicho-words poems [--season 0-4] [--night] [--count N] [--seed S] [DIR]
-//   gieicho-words card [--season 0-4] [--night] [--seed S] [--font NAME] [--scale K] -o FILE.png [DIR]
+// gieicho-words: the phrase-file author's companion (its command line: words_command_line.h).
 #include "card/card_output.h"
 #include "card/card_typeface.h"
 #include "card/form1.h"
@@ -15,15 +12,13 @@
 #include "poem/random.h"
 #include "poem_printer.h"
 #include "settings/shared_settings.h"
+#include "words_command_line.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QString>
 #include <array>
 #include <cstdio>
-#include <cstring>
 #include <optional>
-#include <string>
 #include <utility>
 
 using namespace Qt::Literals::StringLiterals;
@@ -36,16 +31,6 @@ constexpr std::array<QStringView, kTagCount> kTagNames = {u"無印", u"恋", u"�
 void Print(std::FILE *out, const QString &text)
 {
     std::fputs((text + u'\n').toUtf8().constData(), out);
-}
-
-int Usage()
-{
-    std::fputs("usage: gieicho-words check [DIR]\n"
-               "       gieicho-words poems [--season 0-4] [--night] [--count N] [--seed S] [DIR]\n"
-               "       gieicho-words card [--season 0-4] [--night] [--seed S] [--font NAME] [--scale K]"
-               " -o FILE.png [DIR]\n",
-               stderr);
-    return 2;
 }
 
 bool Load(const QString &directory)
@@ -88,101 +73,35 @@ int Check(const QString &directory)
     return allPossible ? 0 : 1;
 }
 
-// What both poem-making subcommands take: season word, poem set, seed and the
-// folder of the phrase files.
-struct PoemChoice
-{
-    int16_t season = 0;
-    bool nightSet = false;
-    std::optional<unsigned long long> seed;
-    QString directory = QDir::currentPath();
-};
-
-enum class Option { Taken, Other, Invalid };
-
-// Takes argv[i], and its value, when it is one of the choices both subcommands share.
-Option TakeChoice(int argc, char **argv, int &i, PoemChoice &choice)
-{
-    const bool hasValue = i + 1 < argc;
-    if (!std::strcmp(argv[i], "--night")) {
-        choice.nightSet = true;
-    } else if (!std::strcmp(argv[i], "--season") && hasValue) {
-        choice.season = static_cast<int16_t>(std::stoi(argv[++i]));
-        if (choice.season < 0 || choice.season > 4)
-            return Option::Invalid;
-    } else if (!std::strcmp(argv[i], "--seed") && hasValue) {
-        choice.seed = std::stoull(argv[++i]);
-    } else if (argv[i][0] != '-') {
-        choice.directory = QString::fromLocal8Bit(argv[i]);
-    } else {
-        return Option::Other;
-    }
-    return Option::Taken;
-}
-
 // Loads the phrase files and sets the settings and the random sequence chosen.
-bool Prepare(const PoemChoice &choice)
+bool Prepare(const WordsRun &run)
 {
-    if (!Load(choice.directory))
+    if (!Load(run.directory))
         return false;
     SetSettingDefaults();
-    kigoType = choice.season;
-    enkaMode = choice.nightSet;
-    choice.seed ? Randomize(*choice.seed) : RandomizeFromClock();
+    kigoType = run.season;
+    enkaMode = run.nightSet;
+    run.seed ? Randomize(*run.seed) : RandomizeFromClock();
     return true;
 }
 
-int Poems(int argc, char **argv)
+int Poems(const WordsRun &run)
 {
-    PoemChoice choice;
-    long count = 1;
-    for (int i = 2; i < argc; ++i) {
-        const Option option = TakeChoice(argc, argv, i, choice);
-        if (option == Option::Taken)
-            continue;
-        if (option == Option::Other && !std::strcmp(argv[i], "--count") && i + 1 < argc)
-            count = std::stol(argv[++i]);
-        else
-            return Usage();
-    }
-    if (!Prepare(choice))
+    if (!Prepare(run))
         return 1;
 
     PoemPrinter printer(stdout);
     SetPoemCard(&printer);
-    for (long i = 0; i < count && !printer.Failed(); ++i)
+    for (long i = 0; i < run.count && !printer.Failed(); ++i)
         ComposePoem();
     return printer.Failed() ? 1 : 0;
 }
 
 // One poem composed from DIR's phrase files, drawn as the card window shows it
 // once the reveal is over, written as a PNG picture.
-int Card(int argc, char **argv)
+int Card(const WordsRun &run, int argc, char **argv)
 {
-    PoemChoice choice;
-    QString fontName;
-    double scale = 1;
-    QString output;
-    for (int i = 2; i < argc; ++i) {
-        const Option option = TakeChoice(argc, argv, i, choice);
-        if (option == Option::Taken)
-            continue;
-        const bool hasValue = option == Option::Other && i + 1 < argc;
-        if (hasValue && !std::strcmp(argv[i], "--font")) {
-            fontName = QString::fromLocal8Bit(argv[++i]);
-        } else if (hasValue && !std::strcmp(argv[i], "--scale")) {
-            scale = std::stod(argv[++i]);
-            if (!(scale > 0 && scale <= 8))
-                return Usage();
-        } else if (hasValue && !std::strcmp(argv[i], "-o")) {
-            output = QString::fromLocal8Bit(argv[++i]);
-        } else {
-            return Usage();
-        }
-    }
-    if (output.isEmpty())
-        return Usage();
-    if (!Prepare(choice))
+    if (!Prepare(run))
         return 1;
     bgmOn = false;
 
@@ -193,10 +112,10 @@ int Card(int argc, char **argv)
     QApplication app(argc, argv);
     RegisterCardTypeface();
     Form1 card;
-    if (!fontName.isEmpty()) {
+    if (!run.fontName.isEmpty()) {
         for (VerticalColumn *column : card.Label1) {
             QFont font = column->font();
-            font.setFamily(fontName);
+            font.setFamily(run.fontName);
             column->setFont(font);
         }
     }
@@ -206,8 +125,8 @@ int Card(int argc, char **argv)
     SetPoemCard(nullptr);
     if (preview.Failed())
         return 1;
-    if (!CardImage(card, scale).save(output, "PNG")) {
-        Print(stderr, u"「%1」に画像を書き込めませんでした。"_s.arg(output));
+    if (!CardImage(card, run.scale).save(run.output, "PNG")) {
+        Print(stderr, u"「%1」に画像を書き込めませんでした。"_s.arg(run.output));
         return 1;
     }
     return 0;
@@ -217,17 +136,17 @@ int Card(int argc, char **argv)
 
 int main(int argc, char **argv)
 {
-    if (argc < 2)
-        return Usage();
-    try {
-        if (!std::strcmp(argv[1], "check"))
-            return argc <= 3 ? Check(argc == 3 ? QString::fromLocal8Bit(argv[2]) : QDir::currentPath()) : Usage();
-        if (!std::strcmp(argv[1], "poems"))
-            return Poems(argc, argv);
-        if (!std::strcmp(argv[1], "card"))
-            return Card(argc, argv);
-    } catch (const std::exception &) {
-        // std::stoi and friends on a value that is not a number
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    int exitStatus = 0;
+    const std::optional<WordsRun> run = ReadCommandLine(arguments, exitStatus);
+    if (!run)
+        return exitStatus;
+    switch (run->command) {
+    case WordsRun::Command::Check: return Check(run->directory);
+    case WordsRun::Command::Poems: return Poems(*run);
+    case WordsRun::Command::Card: return Card(*run, argc, argv);
     }
-    return Usage();
+    return exitStatus;
 }
