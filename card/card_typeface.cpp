@@ -5,10 +5,15 @@
 
 using namespace Qt::Literals::StringLiterals;
 
+QString CardTypefaceName()
+{
+    return u"HG正楷書体-PRO"_s;
+}
+
 void RegisterCardTypeface()
 {
     QFont::insertSubstitutions(
-        u"HG正楷書体-PRO"_s,
+        CardTypefaceName(),
         {u"青柳衡山フォントT"_s, u"AoyagiKouzanFontT"_s, u"IPAex明朝"_s, u"IPAexMincho"_s, u"Noto Serif CJK JP"_s});
     QFont::insertSubstitutions(u"IPAex明朝"_s, {u"IPAexMincho"_s});
 }

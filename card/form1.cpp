@@ -4,6 +4,7 @@
 #include "card/card_motifs.h"
 #include "card/card_output.h"
 #include "card/card_printing.h"
+#include "card/card_typeface.h"
 #include "card/copy_text.h"
 #include "card/vertical_column.h"
 #include "dialogs/form2.h"
@@ -74,7 +75,7 @@ void Form1::BuildControls()
     connect(Image2, &ControlWidget::Click, this, &Form1::Image2_Click);
     connect(Image2, &ControlWidget::MouseDown, this, &Form1::Image2_MouseDown);
 
-    QFont columnFont(u"HG正楷書体-PRO"_s);
+    QFont columnFont(CardTypefaceName());
     columnFont.setPointSize(12);
     columnFont.setWeight(QFont::Normal);
     for (int i = 0; i < 4; ++i) {
@@ -159,6 +160,7 @@ void Form1::ShowPoem(const QString &phrase1, const QString &phrase2, const QStri
     revealing_ = false;
 
     Timer1->stop();
+    Timer1->setInterval(0);
     Label5->setText(kajinName);
     AnnounceFinishedPoem();
 }

@@ -53,9 +53,16 @@ bool Form4::eventFilter(QObject *watched, QEvent *event)
         return true;
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
-    case QEvent::MouseMove:
+    case QEvent::MouseMove: {
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        // Only the primary button chooses an entry, as in a list box of the
+        // desktop; the others leave the choice where it was.
+        const Qt::MouseButtons buttons = event->type() == QEvent::MouseMove ? mouse->buttons() : mouse->button();
+        if (buttons & ~Qt::MouseButtons(Qt::LeftButton))
+            return true;
         // A press on the blank part below the entries would clear the choice.
-        return !List1->indexAt(static_cast<QMouseEvent *>(event)->position().toPoint()).isValid();
+        return !List1->indexAt(mouse->position().toPoint()).isValid();
+    }
     default: return ToolDialog::eventFilter(watched, event);
     }
 }

@@ -34,10 +34,10 @@ struct PhraseGroups
     PhraseGroup Word7A, Word7B, Word7C, Word7D;
     PhraseGroup Word12;
 
-    // All nine, in the order the phrase files hold them.
-    // Their names, in the same order.
+    // The groups' names, in the order the phrase files hold them.
     static constexpr std::array<const char *, 9> kNames = {"Word5A", "Word5B", "Word5C", "Word5D", "Word7A",
                                                            "Word7B", "Word7C", "Word7D", "Word12"};
+    // All nine, in that same order.
     std::array<PhraseGroup *, 9> All()
     {
         return {&Word5A, &Word5B, &Word5C, &Word5D, &Word7A, &Word7B, &Word7C, &Word7D, &Word12};

@@ -21,7 +21,7 @@ public:
     bool Load();
     // Lets the synth and its soundfont go; the next Load starts afresh.
     void Unload();
-    // Why load() failed, for the one diagnostic line.
+    // Why Load() failed, for the one diagnostic line.
     const std::string &Problem() const { return problem_; }
 
     fluid_settings_t *Settings() const { return settings_; }

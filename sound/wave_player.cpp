@@ -90,7 +90,7 @@ bool WavePlayer::IsSounding()
 void WavePlayer::CloseAfterEnd(const std::stop_token &stop, unsigned bufferMilliseconds)
 {
     std::unique_lock lock(mutex_);
-    // Sleeps; true when stop() has asked the closer to end meanwhile.
+    // Sleeps; true when Stop() has asked the closer to end meanwhile.
     const auto stoppedDuring = [&](auto duration) {
         wake_.wait_for(lock, stop, duration, [] { return false; });
         return stop.stop_requested();

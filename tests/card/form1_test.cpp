@@ -73,6 +73,7 @@ TEST_F(CardWindow, RevealsCharacterByCharacterThenWritesThePoetName)
               (QStringList{u"0:いち"_s, u"0:いちご"_s, u"1:な｜"_s, u"1:な｜な"_s, u"2:いち"_s, u"2:いちご"_s,
                            u"3:し｜"_s, u"3:し｜ "_s, u"3:し｜  "_s, u"3:し｜  ご"_s, u"3:し｜  ごご"_s}));
     EXPECT_FALSE(form->Timer1->isActive());
+    EXPECT_EQ(form->Timer1->interval(), 0) << "the stopped timer is idle again, as it was before the reveal";
     EXPECT_EQ(random->draws, 7) << "no music draw while the music is off";
 }
 

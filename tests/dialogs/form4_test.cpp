@@ -234,6 +234,24 @@ TEST_F(Form4Test, ChosenEntryStaysChosenThroughClicksOnTheBlankPart)
     EXPECT_EQ(columns_[0].font().family(), u"IPAex明朝"_s) << "a double-click on the blank part applies the choice";
 }
 
+TEST_F(Form4Test, OtherButtonsOnAnEntryLeaveTheChoiceWhereItWas)
+{
+    Form4 form(Columns(), &card_);
+    Open(form);
+    QListWidgetItem *chosen = ClickEntry(form, u"IPAex明朝"_s);
+    QListWidgetItem *other = Entry(form, u"IPAexゴシック"_s);
+    ASSERT_NE(chosen, nullptr);
+    ASSERT_NE(other, nullptr);
+    for (Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton})
+        QTest::mouseClick(form.List1->viewport(), button, {}, CentreOf(form, other));
+    EXPECT_TRUE(chosen->isSelected());
+    EXPECT_FALSE(other->isSelected());
+
+    DoubleClick(form, BlankPartOf(form));
+    EXPECT_EQ(columns_[0].font().family(), u"IPAex明朝"_s)
+        << "the blank part's double-click applies the entry chosen first";
+}
+
 TEST_F(Form4Test, OnlyThePrimaryButtonsDoubleClickApplies)
 {
     Form4 form(Columns(), &card_);
