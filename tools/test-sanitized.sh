@@ -26,5 +26,5 @@ export QT_QPA_PLATFORM=offscreen
 (cd "$build" && ctest -L 'unit|gui|e2e' --output-on-failure --timeout 600)
 tested=$SECONDS
 
-"$root/tests/e2e/long_session.sh" "$build/app/gieicho" "$root/data" 1000
+"$root/tests/e2e/long_session.sh" "$build/gieicho" "$root/data" 1000
 echo "sanitized: build $((built - started)) s, tests $((tested - built)) s, long session $((SECONDS - tested)) s"

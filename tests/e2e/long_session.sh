@@ -60,6 +60,7 @@ card="$(window_named "戯詠帖" 30)" || fail "the card window did not appear"
 open_windows() { xdotool search --onlyvisible --classname gieicho 2>/dev/null | wc -l; }
 only_the_card() { [ "$(open_windows)" -eq 1 ]; }
 more_than_the_card() { [ "$(open_windows)" -gt 1 ]; }
+is_gone() { ! is_visible "$1"; }
 
 # The menu opens on the right button's press on the card.
 menu_command() {
@@ -86,16 +87,17 @@ change_typeface() {
     menu_command f
     dialog="$(window_named "戯詠帖／書体選択" 20)" || fail "the typeface dialog did not open"
     xdotool mousemove --window "$dialog" 60 $((18 + 18 * (typefaces_changed % 2))) click --repeat 2 --delay 60 1
-    wait_until "a double-click did not close the typeface dialog" 10 bash -c "! xwininfo -id $dialog | grep -q IsViewable"
+    wait_until "a double-click did not close the typeface dialog" 10 is_gone "$dialog"
     typefaces_changed=$((typefaces_changed + 1))
 }
 
 # Asks for $1 poems with clicks on the card, each on another spot than the
-# one before, so no two make a double-click.
+# one before, so no two make a double-click. Press and release are sent
+# apart: xdotool's click takes three times as long.
 ask_for_poems() {
     local commands=() i
     for ((i = 0; i < $1; i++)); do
-        commands+=(mousemove --window "$card" $((240 + 40 * (i % 2))) 200 click 1 sleep 0.01)
+        commands+=(mousemove --window "$card" $((240 + 40 * (i % 2))) 200 mousedown 1 mouseup 1)
     done
     xdotool "${commands[@]}"
     asked=$((asked + $1))
@@ -116,8 +118,9 @@ rss_kb() { awk '/VmRSS/ {print $2}' "/proc/$app/status"; }
 while [ $asked -lt "$poems" ]; do
     ask_for_poems 50
     open_and_close_menu
-    [ $((asked % 100)) -eq 0 ] && switch_music
-    [ $((asked % 250)) -eq 0 ] && change_typeface
+    if [ $((asked % 100)) -eq 0 ]; then switch_music; fi
+    # Both typefaces are in use once before the memory after 100 poems is taken.
+    if [ $((asked % 250)) -eq 0 ] || [ $asked -le 100 ]; then change_typeface; fi
     if [ $asked -eq 100 ]; then
         wait_until "the 100th poem was not revealed whole" 30 copied_whole_poem
         rss_after_100=$(rss_kb)
