@@ -23,7 +23,7 @@ export ASAN_OPTIONS=detect_leaks=1:halt_on_error=1:detect_stack_use_after_return
 export LSAN_OPTIONS="suppressions=$root/tests/sanitize/leaks.supp:print_suppressions=0"
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 export QT_QPA_PLATFORM=offscreen
-(cd "$build" && ctest -L 'unit|gui|e2e' --output-on-failure --timeout 600)
+(cd "$build" && ctest -L 'unit|gui|e2e' -j2 --output-on-failure --timeout 600)
 tested=$SECONDS
 
 "$root/tests/e2e/long_session.sh" "$build/gieicho" "$root/data" 1000
