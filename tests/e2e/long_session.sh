@@ -66,7 +66,8 @@ is_gone() { ! is_visible "$1"; }
 menu_command() {
     wait_until "a window stayed over the card" 10 only_the_card
     xdotool mousemove --window "$card" 200 320 click 3
-    wait_until "the pop-up menu did not open" 10 more_than_the_card
+    # The press waits behind the clicks still queued for the program.
+    wait_until "the pop-up menu did not open" 60 more_than_the_card
     xdotool key "$1"
 }
 
