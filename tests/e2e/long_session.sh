@@ -65,10 +65,11 @@ is_gone() { ! is_visible "$1"; }
 # The menu opens on the right button's press on the card.
 menu_command() {
     wait_until "a window stayed over the card" 10 only_the_card
-    xdotool mousemove --window "$card" 200 320 click 3
-    # The press waits behind the clicks still queued for the program.
+    # The button is let go only once the menu shows. The press waits behind
+    # the clicks still queued for the program.
+    xdotool mousemove --window "$card" 200 320 sleep 0.1 mousedown 3
     wait_until "the pop-up menu did not open" 60 more_than_the_card
-    xdotool key "$1"
+    xdotool mouseup 3 key "$1"
 }
 
 open_and_close_menu() {
