@@ -1,6 +1,7 @@
 #include "card/form1.h"
 
 #include "card/card_choice.h"
+#include "card/card_image_file.h"
 #include "card/card_motifs.h"
 #include "card/card_output.h"
 #include "card/card_printing.h"
@@ -24,6 +25,8 @@
 #include <QAccessible>
 #include <QCloseEvent>
 #include <QCursor>
+#include <QDateTime>
+#include <QDir>
 #include <QFileDialog>
 #include <QKeyEvent>
 #include <QMenu>
@@ -278,13 +281,13 @@ void Form1::mnusikisi_Click()
 
 void Form1::mnuSaveImage_Click()
 {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-    const QString fileName =
-        QFileDialog::getSaveFileName(this, u"色紙を画像で保存"_s, folder + u"/戯詠帖.png"_s, u"PNG 画像 (*.png)"_s);
+    const QString proposed = ProposedImagePath(QStandardPaths::writableLocation(QStandardPaths::PicturesLocation),
+                                               QDir::homePath(), QDateTime::currentDateTime());
+    const QString fileName = QFileDialog::getSaveFileName(this, u"色紙を画像で保存"_s, proposed, u"PNG 画像 (*.png)"_s);
     if (fileName.isEmpty())
         return;
-    if (!CardImage(*this, 2.0).save(fileName, "PNG"))
-        QMessageBox::warning(this, ProgramTitle(), u"「%1」に保存できませんでした。"_s.arg(fileName));
+    if (const std::optional<QString> failure = WriteCardImage(CardImage(*this, 2.0), fileName))
+        QMessageBox::warning(this, ProgramTitle(), *failure);
 }
 
 void Form1::mnuBGM_Click()

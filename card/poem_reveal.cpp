@@ -30,11 +30,15 @@ bool PoemReveal::NextLine()
 
 QString PoemReveal::Tick()
 {
-    if (revealPos < revealText.size()) {
+    if (revealPos < std::min<qsizetype>(revealText.size(), kCountLimit)) {
         ++revealPos;
-        QChar &reached = revealText[revealPos - 1];
-        if (reached == u'ー')
-            reached = u'｜';
+        // The tick that brings the count to its limit reaches every character
+        // left in the line at once.
+        const qsizetype reachedEnd = revealPos == kCountLimit ? revealText.size() : revealPos;
+        for (qsizetype i = revealPos - 1; i < reachedEnd; ++i) {
+            if (revealText[i] == u'ー')
+                revealText[i] = u'｜';
+        }
     }
-    return revealText.left(revealPos);
+    return revealPos == kCountLimit ? revealText : revealText.left(revealPos);
 }

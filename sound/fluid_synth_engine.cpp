@@ -3,6 +3,7 @@
 #include "sound/soundfont_search.h"
 
 #include <fluidsynth.h>
+#include <glib.h>
 #include <malloc.h>
 
 namespace {
@@ -69,7 +70,14 @@ bool FluidSynthEngine::Load()
     // takes about 33 MB, not 158 MB.
     fluid_settings_setint(settings_, "synth.dynamic-sample-loading", 1);
     fluid_synth_t *synth = new_fluid_synth(settings_);
-    if (synth && fluid_synth_sfload(synth, soundFont.c_str(), 1) != FLUID_FAILED) {
+    // A file that is no sound font FluidSynth can read goes on to
+    // libinstpatch, which complains through GLib straight to the terminal.
+    const guint quiet = g_log_set_handler(
+        nullptr, static_cast<GLogLevelFlags>(G_LOG_LEVEL_CRITICAL | G_LOG_LEVEL_WARNING),
+        [](const gchar *, GLogLevelFlags, const gchar *, gpointer) {}, nullptr);
+    const bool loaded = synth && fluid_synth_sfload(synth, soundFont.c_str(), 1) != FLUID_FAILED;
+    g_log_remove_handler(nullptr, quiet);
+    if (loaded) {
         synth_ = synth;
         return true;
     }

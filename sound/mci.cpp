@@ -64,5 +64,6 @@ bool mciGetErrorStringA(uint32_t code, char *text, unsigned length)
 
 void UseSequencerDevice(std::unique_ptr<SequencerDevice> device)
 {
-    Endpoint().Use(std::move(device));
+    // The layer needs a device at all times: without one, the run's own is back.
+    Endpoint().Use(device ? std::move(device) : std::make_unique<FluidSequencer>(RunEngine()));
 }

@@ -78,4 +78,34 @@ TEST(PoemReveal, TicksPastTheEndKeepTheWholeLine)
     EXPECT_EQ(reveal.Tick(), u"はる｜"_s);
 }
 
+TEST(PoemReveal, LineLongerThanTheCountShowsWholeWhenTheCountIsFull)
+{
+    QString line(40000, u'歌');
+    line[100] = u'ー';
+    line[39999] = u'ー';
+    QString shown = line;
+    shown[100] = u'｜';
+    shown[39999] = u'｜';
+
+    PoemReveal reveal;
+    reveal.Begin({line, u"あいう"_s, u""_s, u""_s});
+    int ticks = 0;
+    QString caption;
+    while (!reveal.LineDone() && ticks <= 40000) {
+        caption = reveal.Tick();
+        ++ticks;
+        ASSERT_GE(reveal.revealPos, 1) << "after tick " << ticks;
+        ASSERT_LE(reveal.revealPos, line.size()) << "after tick " << ticks;
+    }
+    EXPECT_EQ(ticks, PoemReveal::kCountLimit - 1);
+    EXPECT_EQ(caption, shown) << "the whole line, every long-vowel mark a stroke";
+    for (int i = 0; i < 1000; ++i)
+        caption = reveal.Tick();
+    EXPECT_EQ(reveal.revealPos, PoemReveal::kCountLimit) << "ticks beyond the limit count no further";
+    EXPECT_EQ(caption, shown);
+
+    ASSERT_TRUE(reveal.NextLine());
+    EXPECT_EQ(reveal.Tick(), u"あい"_s) << "the reveal moves on to the next column";
+}
+
 } // namespace
