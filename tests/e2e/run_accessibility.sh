@@ -32,22 +32,9 @@ folder="$work/data"
 mkdir "$folder"
 cp "$data"/* "$folder"/
 
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-xvfb=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-[ -s "$work/display" ] || fail "Xvfb did not start"
-export DISPLAY=":$(cat "$work/display")"
-unset QT_QPA_PLATFORM WAYLAND_DISPLAY
-export XDG_RUNTIME_DIR="$work/runtime"
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-
-openbox --sm-disable >"$work/openbox.txt" 2>&1 &
-wm=$!
-for _ in $(seq 100); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-    sleep 0.05
-done
-xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id' || fail "openbox did not start: $(cat "$work/openbox.txt")"
+# shellcheck source=desktop_session.sh
+source "$(dirname "$0")/desktop_session.sh"
+start_desktop
 
 # The AT-SPI bus: the launcher starts its own dbus-daemon, which starts the registry.
 /usr/libexec/at-spi-bus-launcher --launch-immediately >"$work/launcher.txt" 2>&1 &
@@ -83,21 +70,12 @@ ended_within() {
     return 1
 }
 
-close_with_alt_f4() {
+# Alt+F4 on the window until the program has ended.
+end_with_alt_f4() {
     for _ in $(seq 20); do
         xdotool windowactivate --sync "$1" 2>/dev/null || true
         xdotool key alt+F4
         ended_within 10 && return 0
-    done
-    return 1
-}
-
-window_named() {
-    local deadline=$((SECONDS + $2)) id
-    while [ $SECONDS -lt $deadline ]; do
-        id="$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1 || true)"
-        [ -n "$id" ] && { echo "$id"; return 0; }
-        sleep 0.1
     done
     return 1
 }
@@ -124,13 +102,13 @@ for _ in $(seq 100); do
 done
 [ "$(echo "$copied" | sed -n 5p)" = "歌野　詠" ] || fail "no whole poem after the AT-SPI bus went away: $copied"
 echo "accessibility: with the AT-SPI bus gone the card gave: $(echo "$copied" | head -n 4 | tr '\n' '/')"
-close_with_alt_f4 "$card" || fail "the card window did not close"
+end_with_alt_f4 "$card" || fail "the card window did not close"
 [ "$status" -eq 0 ] || fail "the program ended with status $status"
 expect_silence "after the AT-SPI bus went away"
 
 # --- No AT-SPI bus at all: start-up as ever, and silence.
 start_program
 title="$(window_named "戯詠帖" 20)" || fail "without an AT-SPI bus the title screen did not appear"
-close_with_alt_f4 "$title" || fail "without an AT-SPI bus the title screen did not close"
+end_with_alt_f4 "$title" || fail "without an AT-SPI bus the title screen did not close"
 expect_silence "without an AT-SPI bus"
 echo "accessibility: title, settings, card, menu and typeface list read and worked through AT-SPI"

@@ -33,23 +33,9 @@ folder="$work/café 〜"
 mkdir "$folder"
 [ -z "$data" ] || cp "$data"/* "$folder"/
 
-# Xvfb picks a free display itself and writes its number once it accepts clients.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-xvfb=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-[ -s "$work/display" ] || fail "Xvfb did not start"
-export DISPLAY=":$(cat "$work/display")"
-unset QT_QPA_PLATFORM WAYLAND_DISPLAY
-export XDG_RUNTIME_DIR="$work/runtime"
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-
-openbox --sm-disable >"$work/openbox.txt" 2>&1 &
-wm=$!
-for _ in $(seq 100); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-    sleep 0.05
-done
-xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id' || fail "openbox did not start: $(cat "$work/openbox.txt")"
+# shellcheck source=desktop_session.sh
+source "$(dirname "$0")/desktop_session.sh"
+start_desktop
 
 export SDL_AUDIODRIVER=disk
 export SDL_DISKAUDIOFILE="$work/music.raw"
@@ -64,37 +50,9 @@ within() {
     done
 }
 
-# Finds the visible window whose name is exactly $1, waiting up to $2 seconds.
-window_named() {
-    local deadline=$((SECONDS + $2)) id
-    while [ $SECONDS -lt $deadline ]; do
-        id="$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1 || true)"
-        [ -n "$id" ] && { echo "$id"; return 0; }
-        sleep 0.1
-    done
-    return 1
-}
-
-is_visible() {
-    xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'
-}
-
 # Clicks the window at x y (pixels in the window), once the pointer is there.
 click_in() {
     xdotool mousemove --window "$1" --sync "$2" "$3" click "${4:-1}"
-}
-
-# Closes the window through the window manager with Alt+F4. Openbox now and
-# then drops a key that comes right after a window is activated, so the key
-# is sent again until the window has gone.
-close_with_alt_f4() {
-    local tries
-    for tries in $(seq 20); do
-        xdotool windowactivate --sync "$1" 2>/dev/null || true
-        xdotool key alt+F4
-        for _ in $(seq 10); do is_visible "$1" || return 0; sleep 0.05; done
-    done
-    return 1
 }
 
 # Waits up to $1 seconds for the program to end; its status in $status.
