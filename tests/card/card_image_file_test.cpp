@@ -116,7 +116,7 @@ TEST_F(CardImageFile, FailureNamesTheFileAndLeavesTheEarlierOneWhole)
              if (mount("tmpfs", folder.toLocal8Bit().constData(), "tmpfs", 0, "size=64k") != 0)
                  return QString();
              mounted = folder;
-             const QString fileName = folder + u"/色紙.png"_s;
+             QString fileName = folder + u"/色紙.png"_s;
              WriteBytes(fileName, earlier);
              return fileName;
          }},
@@ -124,7 +124,7 @@ TEST_F(CardImageFile, FailureNamesTheFileAndLeavesTheEarlierOneWhole)
          [&] {
              const QString folder = dir.filePath(u"読むだけ"_s);
              QDir().mkpath(folder);
-             const QString fileName = folder + u"/色紙.png"_s;
+             QString fileName = folder + u"/色紙.png"_s;
              WriteBytes(fileName, earlier);
              QFile::setPermissions(folder,
                                    QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadOther
@@ -134,7 +134,7 @@ TEST_F(CardImageFile, FailureNamesTheFileAndLeavesTheEarlierOneWhole)
          true},
         {"name of a folder",
          [&] {
-             const QString folder = dir.filePath(u"色紙.png"_s);
+             QString folder = dir.filePath(u"色紙.png"_s);
              QDir().mkpath(folder);
              WriteBytes(folder + u"/中身"_s, earlier);
              return folder;

@@ -22,6 +22,7 @@
 #include <fstream>
 #include <iterator>
 #include <random>
+#include <string_view>
 #include <thread>
 
 using namespace Qt::Literals::StringLiterals;
@@ -74,7 +75,8 @@ Bytes LyingSize(const Bytes &good)
         for (int i = 0; i < 4; ++i)
             bytes[at + i] = static_cast<uint8_t>(value >> (8 * i));
     };
-    const auto data = std::search(bytes.begin(), bytes.end(), "data", "data" + 4) - bytes.begin();
+    constexpr std::string_view kData = "data";
+    const auto data = std::search(bytes.begin(), bytes.end(), kData.begin(), kData.end()) - bytes.begin();
     put(4, static_cast<uint32_t>(bytes.size() * 10));
     put(data + 4, static_cast<uint32_t>((bytes.size() - data - 8) * 10));
     return bytes;
@@ -113,7 +115,7 @@ protected:
 
     std::string Write(const std::string &name, const Bytes &bytes)
     {
-        const std::string path = directory_.filePath(QString::fromStdString(name)).toStdString();
+        std::string path = directory_.filePath(QString::fromStdString(name)).toStdString();
         WriteFile(path, bytes);
         return path;
     }

@@ -138,7 +138,7 @@ int ParseMistake(const QCommandLineParser &parser, const QStringList &arguments,
             return Mistake({}, u"unknown option '%1'; the command comes first: check, poems or card"_s.arg(unknown));
         return Mistake(commandName, u"unknown option '%1'; %2"_s.arg(unknown, WhatItTakes(*command)));
     }
-    const QString last = arguments.last();
+    const QString &last = arguments.last();
     const OptionText *option = FindOption(QString(last).remove(0, last.startsWith(u"--"_s) ? 2 : 1));
     if (command && last.startsWith(u'-') && option && command->options.contains(option->name))
         return Mistake(commandName, u"%1 needs a value: %2"_s.arg(WrittenOption(option->name), option->takes));
