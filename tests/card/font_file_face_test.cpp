@@ -3,11 +3,10 @@
 // installed font's name, is never given the file's tables.
 #include "card/font_file_face.h"
 #include "card/harfbuzz_face.h"
+#include "font_with_hidden_table.h"
 
-#include <QFile>
 #include <QFont>
 #include <QFontDatabase>
-#include <QtEndian>
 
 #include <gtest/gtest.h>
 
@@ -22,22 +21,6 @@ QRawFont Installed(const QString &family, int pixelSize)
     QFont font(family);
     font.setPixelSize(pixelSize);
     return QRawFont::fromFont(font, QFontDatabase::Japanese);
-}
-
-// The installed file's data with one table renamed, so the font no longer has it.
-QRawFont AlteredData(const QByteArray &table)
-{
-    QFile file(kMinchoFile);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    QByteArray data = file.readAll();
-    const int tables = qFromBigEndian<quint16>(data.constData() + 4);
-    for (int i = 0; i < tables; ++i) {
-        char *tag = data.data() + 12 + qsizetype(16) * i;
-        if (QByteArray(tag, 4) == table)
-            tag[3] = 'A';
-    }
-    return QRawFont(data, 16);
 }
 
 struct FaceReference
@@ -66,7 +49,7 @@ TEST(FontFileFace, InstalledFacesComeFromTheirFileOncePerRun)
 TEST(FontFileFace, DataOfItsOwnKeepsItsOwnTables)
 {
     for (const QByteArray &table : {QByteArray("GSUB"), QByteArray("vmtx"), QByteArray("vhea")}) {
-        const QRawFont altered = AlteredData(table);
+        const QRawFont altered = FontWithHiddenTable(kMinchoFile, table, 16);
         ASSERT_TRUE(altered.isValid()) << table.constData();
         ASSERT_EQ(altered.familyName(), u"IPAexMincho"_s) << "it bears the installed font's name";
         ASSERT_TRUE(altered.fontTable(table.constData()).isEmpty()) << table.constData();

@@ -7,10 +7,9 @@
 #include "card/face_chain.h"
 #include "card/vertical_typesetter.h"
 #include "column_ink.h"
+#include "font_with_hidden_table.h"
 
-#include <QFile>
 #include <QPainter>
-#include <QtEndian>
 
 #include <gtest/gtest.h>
 
@@ -21,21 +20,11 @@ namespace {
 constexpr int kPixelSize = 16;
 const QSize kColumnSize(17, 300);
 
-// The face's file with its "GSUB" table renamed "GSUA": the tables stay in
-// order, and no substitution, vertical or other, is found.
+// The face's file with its "GSUB" table hidden: no substitution, vertical or
+// other, is found.
 QRawFont FaceWithoutVerticalForms()
 {
-    QFile file(u"/usr/share/fonts/opentype/ipaexfont-mincho/ipaexm.ttf"_s);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    QByteArray data = file.readAll();
-    const int tables = qFromBigEndian<quint16>(data.constData() + 4);
-    for (int i = 0; i < tables; ++i) {
-        char *tag = data.data() + 12 + qsizetype(16) * i;
-        if (QByteArray(tag, 4) == "GSUB")
-            tag[3] = 'A';
-    }
-    return QRawFont(data, kPixelSize);
+    return FontWithHiddenTable(u"/usr/share/fonts/opentype/ipaexfont-mincho/ipaexm.ttf"_s, "GSUB", kPixelSize);
 }
 
 class PlainFace : public testing::Test
