@@ -23,6 +23,17 @@ QObject &ModalWatchers()
 
 } // namespace
 
+QString copied;
+
+void CardFixture::CaptureCopies()
+{
+    copied.clear();
+    form->clipboardWriter = [](const QString &text) {
+        copied = text;
+        return true;
+    };
+}
+
 void CardFixture::SetUp()
 {
     RegisterCardTypeface();

@@ -24,11 +24,16 @@ protected:
     // Scripts one accepted poem: pattern 1 or 3, the seven-seven ending.
     void ScriptPoem(int pattern);
     QStringList Captions() const;
+    // コピー's text goes to `copied` instead of the clipboard.
+    void CaptureCopies();
 
     SequencerScript music;
     std::unique_ptr<ScriptedRandom> random;
     std::unique_ptr<Form1> form;
 };
+
+// What コピー last wrote, once a fixture captures copies.
+extern QString copied;
 
 // Runs the action on the next modal window that opens (a message box, a dialog).
 void OnNextModal(const std::function<void(QWidget *)> &action);

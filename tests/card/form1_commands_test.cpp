@@ -28,12 +28,6 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-QString copied;
-bool CaptureCopy(const QString &text)
-{
-    copied = text;
-    return true;
-}
 bool RefuseCopy(const QString &)
 {
     return false;
@@ -45,8 +39,7 @@ protected:
     void SetUp() override
     {
         CardFixture::SetUp();
-        copied.clear();
-        form->clipboardWriter = CaptureCopy;
+        CaptureCopies();
     }
 
     // Runs the action at the given tick of the next reveal.

@@ -12,21 +12,13 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-QString copied;
-bool CaptureCopy(const QString &text)
-{
-    copied = text;
-    return true;
-}
-
 class LongTexts : public CardFixture
 {
 protected:
     void SetUp() override
     {
         CardFixture::SetUp();
-        copied.clear();
-        form->clipboardWriter = CaptureCopy;
+        CaptureCopies();
     }
 };
 
