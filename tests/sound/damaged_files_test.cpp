@@ -4,6 +4,7 @@
 // silent where nothing can be played, and never waiting on a sound that does
 // not come.
 
+#include "eventually.h"
 #include "write_file.h"
 
 #include "sound/fluid_sequencer.h"
@@ -94,17 +95,6 @@ struct DamageCase
 void PrintTo(const DamageCase &c, std::ostream *os)
 {
     *os << c.label;
-}
-
-template <typename Condition> bool Eventually(Condition condition, std::chrono::milliseconds limit)
-{
-    const auto deadline = Clock::now() + limit;
-    while (!condition()) {
-        if (Clock::now() > deadline)
-            return false;
-        std::this_thread::sleep_for(20ms);
-    }
-    return true;
 }
 
 class DamagedSoundFiles : public ::testing::TestWithParam<DamageCase>

@@ -1,6 +1,7 @@
 // The FluidSynth sequencer through the command layer, with real audio output
 // through SDL's dummy driver: real playback threads and clock, no sound card.
 
+#include "eventually.h"
 #include "midi_fixture.h"
 #include "write_file.h"
 
@@ -59,18 +60,6 @@ protected:
     static std::string OpenCommand(const std::string &path)
     {
         return "open \"" + path + "\" type sequencer alias Midi";
-    }
-
-    // Waits at most the given time for the condition; the piece plays on by itself.
-    template <typename Condition> static bool Eventually(Condition condition, std::chrono::milliseconds limit)
-    {
-        const auto deadline = Clock::now() + limit;
-        while (!condition()) {
-            if (Clock::now() > deadline)
-                return false;
-            std::this_thread::sleep_for(20ms);
-        }
-        return true;
     }
 
     static FluidSynthEngine *engine_;
