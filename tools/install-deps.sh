@@ -20,17 +20,17 @@ tests=(libgtest-dev libbenchmark-dev xvfb xauth xdotool xclip poppler-utils pang
        cups printer-driver-cups-pdf clang-format clang-tidy
        dbus at-spi2-core python3-pyatspi)
 
-want=(run) verbose=""
+want=run verbose=""
 for arg in "$@"; do
   case $arg in
-    --package) want=(package) ;;
-    --tests) want=(tests) ;;
+    --package) want=package ;;
+    --tests) want=tests ;;
     -v) verbose=1 ;;
     *) echo "install-deps.sh: unknown option $arg (use --package, --tests or -v)" >&2; exit 2 ;;
   esac
 done
 packages=("${build[@]}")
-case ${want[0]} in
+case $want in
   run) packages+=("${run[@]}") ;;
   package) packages+=("${package_tools[@]}") ;;
   tests) packages+=("${run[@]}" "${package_tools[@]}" "${tests[@]}") ;;
