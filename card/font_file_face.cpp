@@ -6,6 +6,7 @@
 #include <fontconfig/fontconfig.h>
 
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -57,18 +58,34 @@ bool SameFont(hb_face_t *face, const QRawFont &font)
     return true;
 }
 
+// The faces read so far, by file and index; each is let go when the program
+// ends, so that none is left behind in HarfBuzz's hands.
+struct FileFaces
+{
+    FileFaces() = default;
+    FileFaces(const FileFaces &) = delete;
+    FileFaces &operator=(const FileFaces &) = delete;
+    ~FileFaces()
+    {
+        for (hb_face_t *face : std::as_const(byFile))
+            hb_face_destroy(face);
+    }
+
+    QHash<QByteArray, hb_face_t *> byFile;
+};
+
 } // namespace
 
 hb_face_t *FileFaceFor(const QRawFont &font)
 {
     // Each face keeps its file mapped for the run: only the pages HarfBuzz
     // reads take memory, and they are the file's own, not a copy.
-    static QHash<QByteArray, hb_face_t *> faces;
+    static FileFaces faces;
     const FontFile file = FileOf(font);
     if (file.path.isEmpty())
         return nullptr;
     const QByteArray key = file.path + '#' + QByteArray::number(file.index);
-    hb_face_t *&face = faces[key];
+    hb_face_t *&face = faces.byFile[key];
     if (!face) {
         hb_blob_t *blob = hb_blob_create_from_file_or_fail(file.path.constData());
         if (!blob)

@@ -8,8 +8,8 @@
 # what it was after the first 100.
 #   tests/e2e/long_session.sh PROGRAM DATA_DIR POEMS [--memory]
 set -euo pipefail
-program="$1"
-data="$2"
+program="$(realpath "$1")"
+data="$(realpath "$2")"
 poems="$3"
 memory="${4:-}"
 
