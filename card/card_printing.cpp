@@ -31,9 +31,9 @@ CardPrinter *LoadedPrinter(QWidget &card)
     const QString file = QDir(ModuleFolder()).filePath(QString::fromUtf8(GIEICHO_PRINTING_MODULE));
     QLibrary module(file);
     // An empty folder would leave the search to the system's library path.
-    const auto make = ModuleFolder().isEmpty() ? nullptr
-                                               : reinterpret_cast<decltype(&GieichoMakeCardPrinter)>(
-                                                     module.resolve(kMakeCardPrinterSymbol));
+    const auto make = ModuleFolder().isEmpty()
+        ? nullptr
+        : reinterpret_cast<decltype(&GieichoMakeCardPrinter)>(module.resolve(kMakeCardPrinterSymbol));
     if (!make) {
         const QString why = ModuleFolder().isEmpty() ? u"読み込む場所が指定されていません"_s : module.errorString();
         QMessageBox::warning(&card, ProgramTitle(),

@@ -20,9 +20,9 @@ std::shared_ptr<SoundEngine> Load()
     const QString file = QDir(ModuleFolder()).filePath(QString::fromUtf8(GIEICHO_SOUND_MODULE));
     QLibrary module(file);
     // An empty folder would leave the search to the system's library path.
-    const auto make = ModuleFolder().isEmpty() ? nullptr
-                                               : reinterpret_cast<decltype(&GieichoMakeSoundEngine)>(
-                                                     module.resolve(kMakeSoundEngineSymbol));
+    const auto make = ModuleFolder().isEmpty()
+        ? nullptr
+        : reinterpret_cast<decltype(&GieichoMakeSoundEngine)>(module.resolve(kMakeSoundEngineSymbol));
     if (!make) {
         static OnceOnlyWarning warning;
         const QString why = ModuleFolder().isEmpty() ? u"no module folder given"_s : module.errorString();
