@@ -2,9 +2,8 @@
 
 #include "card/card_printer.h"
 
-// The printing module's printer: the card drawn into a PDF file at the
-// default printer's resolution and handed to its queue, whose answer, and the
-// job's end, reach the user.
+// The printing module's printer: the print command of card/card_printing.h
+// with the card library's drawing.
 class DefaultPrinter final : public CardPrinter
 {
 public:

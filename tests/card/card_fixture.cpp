@@ -1,7 +1,7 @@
 #include "card_fixture.h"
 
-#include "card/card_printing.h"
 #include "card/card_typeface.h"
+#include "card/printing_module.h"
 #include "phrase_files.h"
 #include "poem/phrase_groups.h"
 #include "settings/shared_settings.h"

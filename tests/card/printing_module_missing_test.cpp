@@ -2,7 +2,7 @@
 // for it: a message names the module file, the card stays as it was and the
 // program runs on.
 
-#include "card/card_printing.h"
+#include "card/printing_module.h"
 #include "card_fixture.h"
 #include "forms/program_end.h"
 #include "poem/composer.h"
