@@ -1,8 +1,10 @@
 #include "app/program_start_up.h"
 
 #include "app/data_directory.h"
+#include "app/module_directory.h"
 #include "app/window_setup.h"
 #include "card/form1.h"
+#include "card/printing_module.h"
 #include "dialogs/form2.h"
 #include "dialogs/form3.h"
 #include "dialogs/tobidemo.h"
@@ -12,6 +14,7 @@
 #include "poem/phrase_loader.h"
 #include "poem/random.h"
 #include "sound/midi_player.h"
+#include "sound/sound_engine_module.h"
 
 #include <QMessageBox>
 #include <QWindow>
@@ -32,6 +35,9 @@ template <typename Window> void ShowAndWait(Window &window)
 ProgramStartUp::ProgramStartUp()
     : dataDirectory_(EnterDataDirectory(QString::fromUtf8(GIEICHO_DATA_DIR)))
 {
+    const QString modules = ModuleDirectory(QString::fromUtf8(GIEICHO_MODULE_DIR));
+    UseSoundModuleFolder(modules);
+    UsePrintingModuleFolder(modules);
 }
 ProgramStartUp::~ProgramStartUp() = default;
 
@@ -49,6 +55,8 @@ void ProgramStartUp::ShowSplash()
     while (splash.isVisible() && !splash.windowHandle()->isExposed() && !ProgramEnding())
         WaitForEvents();
     SetUpLaterWindows();
+    // The sound engine is loaded before the splash's first tick, whose chime needs it.
+    RunSoundEngine();
     WaitWhileVisible(splash);
 }
 

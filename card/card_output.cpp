@@ -2,15 +2,11 @@
 
 #include "card/vertical_column.h"
 #include "forms/picture_box.h"
-#include "forms/program_title.h"
 
 #include <QPainter>
-#include <QPrinter>
 #include <QWidget>
 
 using namespace Qt::Literals::StringLiterals;
-
-namespace {
 
 void DrawCard(QWidget &card, QPainter &painter, const QRectF &target)
 {
@@ -36,24 +32,6 @@ void DrawCard(QWidget &card, QPainter &painter, const QRectF &target)
         painter.restore();
     }
     painter.restore();
-}
-
-} // namespace
-
-bool PrintCard(QWidget &card, QPrinter &printer)
-{
-    printer.setDocName(ProgramTitle());
-    QPainter painter;
-    if (!painter.begin(&printer))
-        return false;
-    const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
-    const QRectF printable(0, 0, page.width(), page.height());
-    const qreal dotsPerMm = printer.resolution() / 25.4;
-    QSizeF shikishi(242 * dotsPerMm, 272 * dotsPerMm);
-    shikishi = shikishi.boundedTo(printable.size());
-    DrawCard(card, painter,
-             QRectF(printable.center() - QPointF(shikishi.width() / 2, shikishi.height() / 2), shikishi));
-    return painter.end();
 }
 
 QImage CardImage(QWidget &card, qreal scale)

@@ -2,13 +2,13 @@
 
 #include <QImage>
 
-class QPrinter;
+class QPainter;
+class QRectF;
 class QWidget;
 
-// Prints the window's client area on one page, centred, as large as a shikishi
-// (24.2 × 27.2 cm) or the printable area allows, drawn at the printer's own
-// resolution. False when the printer could not be started.
-bool PrintCard(QWidget &card, QPrinter &printer);
+// Draws the window's client area into the target, centred and as large as
+// it fits, at the painter's own resolution.
+void DrawCard(QWidget &card, QPainter &painter, const QRectF &target);
 
 // The window's client area drawn at the given scale.
 QImage CardImage(QWidget &card, qreal scale);

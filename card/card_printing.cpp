@@ -1,6 +1,6 @@
 #include "card/card_printing.h"
 
-#include "card/card_output.h"
+#include "card/print_card.h"
 #include "card/print_job_watch.h"
 #include "card/print_queue.h"
 #include "forms/program_title.h"
@@ -13,7 +13,7 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-void PrintOnDefaultPrinter(QWidget &card)
+void PrintOnDefaultPrinter(QWidget &card, CardDrawing drawCard)
 {
     const QPrinterInfo printerInfo = QPrinterInfo::defaultPrinter();
     if (printerInfo.isNull()) {
@@ -50,7 +50,7 @@ void PrintOnDefaultPrinter(QWidget &card)
     // The paper the printer holds, which the toolkit's printer does not take
     // from the queue by itself.
     printer.setPageSize(printerInfo.defaultPageSize());
-    if (!spool.isValid() || !PrintCard(card, printer)) {
+    if (!spool.isValid() || !PrintCard(card, printer, drawCard)) {
         QMessageBox::warning(&card, ProgramTitle(),
                              u"プリンタ「%1」に送る色紙を作れませんでした。\n"
                              "一時フォルダの空きを確かめてから、%2"_s.arg(printerName, tryAgain));

@@ -4,9 +4,9 @@
 #include "card/card_image_file.h"
 #include "card/card_motifs.h"
 #include "card/card_output.h"
-#include "card/card_printing.h"
 #include "card/card_typeface.h"
 #include "card/copy_text.h"
+#include "card/printing_module.h"
 #include "card/vertical_column.h"
 #include "dialogs/form2.h"
 #include "dialogs/form4.h"
@@ -276,7 +276,7 @@ void Form1::mnusikisi_Click()
     if (prompt.exec() != QMessageBox::Yes)
         return;
 
-    PrintOnDefaultPrinter(*this);
+    PrintCardOnDefaultPrinter(*this);
 }
 
 void Form1::mnuSaveImage_Click()

@@ -1,9 +1,9 @@
 #include "sound/mci.h"
 
-#include "sound/fluid_sequencer.h"
 #include "sound/mci_command_layer.h"
 #include "sound/mci_error.h"
-#include "sound/soundfont_search.h"
+#include "sound/silent_sequencer.h"
+#include "sound/sound_engine_module.h"
 
 #include <algorithm>
 #include <cstring>
@@ -12,31 +12,36 @@ namespace {
 
 struct CommandEndpoint
 {
+    // The engine the run's own device plays on, kept as long as the device.
+    std::shared_ptr<SoundEngine> engine;
     std::unique_ptr<SequencerDevice> device;
     std::unique_ptr<MciCommandLayer> layer;
 
-    void Use(std::unique_ptr<SequencerDevice> newDevice)
+    void Use(std::unique_ptr<SequencerDevice> newDevice, std::shared_ptr<SoundEngine> newEngine = nullptr)
     {
         layer.reset();
         device = std::move(newDevice);
-        layer = std::make_unique<MciCommandLayer>(*device);
+        engine = std::move(newEngine);
+        if (device)
+            layer = std::make_unique<MciCommandLayer>(*device);
+    }
+
+    MciCommandLayer &Layer()
+    {
+        // The run's own device is made on the first command, which loads the engine.
+        if (!layer) {
+            std::shared_ptr<SoundEngine> runEngine = RunSoundEngine();
+            std::unique_ptr<SequencerDevice> runDevice =
+                runEngine ? runEngine->MakeSequencer() : std::make_unique<SilentSequencer>();
+            Use(std::move(runDevice), std::move(runEngine));
+        }
+        return *layer;
     }
 };
 
-FluidSynthEngine &RunEngine()
-{
-    static FluidSynthEngine engine(StandardSoundFonts());
-    return engine;
-}
-
 CommandEndpoint &Endpoint()
 {
-    // The engine is made first, so it outlives the device that plays on it.
-    static CommandEndpoint commands = [] {
-        CommandEndpoint fresh;
-        fresh.Use(std::make_unique<FluidSequencer>(RunEngine()));
-        return fresh;
-    }();
+    static CommandEndpoint commands;
     return commands;
 }
 
@@ -44,7 +49,7 @@ CommandEndpoint &Endpoint()
 
 uint32_t mciSendStringA(const char *command, char *reply, unsigned replyLength, void *)
 {
-    return Endpoint().layer->Send(command, reply, replyLength);
+    return Endpoint().Layer().Send(command, reply, replyLength);
 }
 
 bool mciGetErrorStringA(uint32_t code, char *text, unsigned length)
@@ -64,6 +69,6 @@ bool mciGetErrorStringA(uint32_t code, char *text, unsigned length)
 
 void UseSequencerDevice(std::unique_ptr<SequencerDevice> device)
 {
-    // The layer needs a device at all times: without one, the run's own is back.
-    Endpoint().Use(device ? std::move(device) : std::make_unique<FluidSequencer>(RunEngine()));
+    // Without a device, the run's own comes back with the next command.
+    Endpoint().Use(std::move(device));
 }

@@ -20,6 +20,6 @@ uint32_t mciSendStringA(const char *command, char *reply, unsigned replyLength, 
 bool mciGetErrorStringA(uint32_t code, char *text, unsigned length);
 
 // Puts another device under the command layer in place of FluidSynth (tests
-// put a recording one there); none puts FluidSynth back. The device before is
-// destroyed, its piece with it.
+// put a recording one there); none puts FluidSynth back, made with the next
+// command. The device before is destroyed, its piece with it.
 void UseSequencerDevice(std::unique_ptr<SequencerDevice> device);

@@ -1,22 +1,14 @@
 #include "sound/snd_play_sound.h"
 
-#include "sound/wave_player.h"
-
-namespace {
-
-WavePlayer &RunWavePlayer()
-{
-    static WavePlayer player;
-    return player;
-}
-
-} // namespace
+#include "sound/sound_engine_module.h"
 
 bool sndPlaySoundA(const char *fileName, unsigned)
 {
+    const std::shared_ptr<SoundEngine> engine = RunSoundEngine();
     if (!fileName) {
-        RunWavePlayer().Stop();
+        if (engine)
+            engine->StopWave();
         return true;
     }
-    return RunWavePlayer().Start(fileName);
+    return engine && engine->StartWave(fileName);
 }

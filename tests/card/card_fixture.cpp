@@ -1,6 +1,7 @@
 #include "card_fixture.h"
 
 #include "card/card_typeface.h"
+#include "card/printing_module.h"
 #include "phrase_files.h"
 #include "poem/phrase_groups.h"
 #include "settings/shared_settings.h"
@@ -37,6 +38,7 @@ void CardFixture::CaptureCopies()
 void CardFixture::SetUp()
 {
     RegisterCardTypeface();
+    UsePrintingModuleFolder(QString::fromUtf8(GIEICHO_MODULE_FOLDER));
     UseSequencerDevice(std::make_unique<RecordingSequencer>(music));
     StopMidi();
     const QString heading = u"見出し"_s;

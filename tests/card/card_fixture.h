@@ -14,7 +14,7 @@
 // A shown card window over phrase groups of one drawable phrase each, so every
 // draw is known: pattern 1 gives "いちご なーな いちご", pattern 3 "ぶどう はっぱ
 // いちご", and the seven-seven ending "しー ごご". Music goes to a recording
-// sequencer.
+// sequencer; printing loads the module the build made.
 class CardFixture : public testing::Test
 {
 protected:

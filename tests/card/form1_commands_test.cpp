@@ -1,4 +1,5 @@
 #include "card/card_output.h"
+#include "card/print_card.h"
 #include "card_fixture.h"
 #include "forms/picture_box.h"
 #include "forms/program_end.h"
@@ -195,7 +196,7 @@ TEST_F(CardCommands, PrintedPdfPageMatchesTheCardAtEveryResolution)
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf);
         printer.setResolution(dotsPerInch);
-        ASSERT_TRUE(PrintCard(*form, printer));
+        ASSERT_TRUE(PrintCard(*form, printer, DrawCard));
 
         QProcess info;
         info.start(u"pdfinfo"_s, {pdf});

@@ -10,8 +10,9 @@ fail() { echo "package contents: $*" >&2; exit 1; }
 
 dpkg-deb -x "$deb" "$work/root"
 id=jp.gieicho.gieicho
+modules="usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/gieicho"
 expected=(
-    usr/bin/gieicho usr/bin/gieicho-words
+    usr/bin/gieicho usr/bin/gieicho-words "$modules/sound_engine.so" "$modules/card_printing.so"
     usr/share/gieicho/WORD5.TXT usr/share/gieicho/WORD7.TXT usr/share/gieicho/WORD12.TXT
     usr/share/gieicho/ge_open.mid usr/share/gieicho/ge_bg1.mid usr/share/gieicho/ge_bg2.mid
     usr/share/gieicho/ge_bg3.mid usr/share/gieicho/ge_bg4.mid usr/share/gieicho/tobibrnd.wav

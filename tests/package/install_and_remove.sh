@@ -18,7 +18,7 @@ trap cleanup EXIT
 
 # Every file and folder of the package, as installed paths.
 mapfile -t paths < <(dpkg-deb -c "$deb" | awk '{print substr($6, 2)}' | sed 's|/$||' | grep -v '^$')
-own_folders=(/usr/share/gieicho /usr/share/doc/gieicho)
+own_folders=(/usr/share/gieicho /usr/share/doc/gieicho "/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/gieicho")
 
 dpkg -i "$deb" >/dev/null || fail "dpkg -i failed"
 installed=yes

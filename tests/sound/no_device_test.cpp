@@ -9,6 +9,7 @@
 
 #include "sound/midi_player.h"
 #include "sound/snd_play_sound.h"
+#include "sound/sound_engine_module.h"
 #include "sound/wave_player.h"
 
 #include <QDir>
@@ -27,6 +28,7 @@ class NoDevice : public ::testing::Test
 protected:
     void SetUp() override
     {
+        UseSoundModuleFolder(QString::fromUtf8(GIEICHO_MODULE_FOLDER));
         previous_ = QDir::currentPath();
         ASSERT_TRUE(directory_.isValid());
         ASSERT_TRUE(QDir::setCurrent(directory_.path()));
@@ -71,16 +73,20 @@ TEST_F(NoDevice, WaveSoundChangesNothingWithOneLineOnStderr)
     WavePlayer player;
     testing::internal::CaptureStderr();
     const bool started = player.Start("tobibrnd.wav");
+    const std::string saidByPlayer = testing::internal::GetCapturedStderr();
+    // The call by name plays on the engine module's own player, which warns once of its own.
+    testing::internal::CaptureStderr();
     const bool startedByName = sndPlaySoundA("tobibrnd.wav", SND_ASYNC);
     const bool missingStarted = sndPlaySoundA("gone.wav", SND_ASYNC);
-    const std::string said = testing::internal::GetCapturedStderr();
+    const std::string saidByName = testing::internal::GetCapturedStderr();
     if (started)
         GTEST_SKIP() << "this machine has an audio device";
 
     EXPECT_FALSE(player.IsSounding());
     EXPECT_FALSE(startedByName);
     EXPECT_FALSE(missingStarted);
-    ExpectOneLineOfOurs(said);
+    ExpectOneLineOfOurs(saidByPlayer);
+    ExpectOneLineOfOurs(saidByName);
 }
 
 // QT_LOGGING_RULES and the filter rules silence the category. The warnings

@@ -6,6 +6,7 @@
 #include "write_file.h"
 
 #include "sound/snd_play_sound.h"
+#include "sound/sound_engine_module.h"
 #include "sound/wave_player.h"
 
 #include <QDir>
@@ -41,6 +42,7 @@ protected:
     static void SetUpTestSuite() { setenv("SDL_AUDIODRIVER", "dummy", 1); }
     void SetUp() override
     {
+        UseSoundModuleFolder(QString::fromUtf8(GIEICHO_MODULE_FOLDER));
         ASSERT_TRUE(directory_.isValid());
         tone_ = directory_.filePath(u"tone.wav"_s).toStdString();
         WriteFile(tone_, WaveTone(0.3));
