@@ -11,6 +11,7 @@
 #include "dialogs/form2.h"
 #include "dialogs/form4.h"
 #include "forms/center_form.h"
+#include "forms/event_waits.h"
 #include "forms/picture_box.h"
 #include "forms/picture_variants.h"
 #include "forms/program_end.h"

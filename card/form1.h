@@ -1,6 +1,6 @@
 #pragma once
 
-#include "card/copy_text.h"
+#include "card/clipboard.h"
 #include "card/poem_reveal.h"
 #include "dialogs/column_typeface.h"
 #include "poem/poem_card.h"

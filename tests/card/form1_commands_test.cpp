@@ -1,4 +1,5 @@
 #include "card/card_output.h"
+#include "card/clipboard.h"
 #include "card_fixture.h"
 #include "forms/picture_box.h"
 #include "forms/program_end.h"
