@@ -118,8 +118,9 @@ TEST_F(CardPreviewTool, WritesTheCardTheWindowShowsForTheSameSeed)
             for (int x = 0; x < window.width(); ++x)
                 differing += preview.pixel(x, y) != window.pixel(x, y);
         EXPECT_EQ(differing, 0) << "seed " << c.seed;
-        if (!c.family.isEmpty())
+        if (!c.family.isEmpty()) {
             EXPECT_NE(window, WindowCard(c.season, c.nightSet, c.seed, c.scale)) << "the family changes the columns";
+        }
     }
 }
 
