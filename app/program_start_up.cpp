@@ -8,6 +8,7 @@
 #include "dialogs/form2.h"
 #include "dialogs/form3.h"
 #include "dialogs/tobidemo.h"
+#include "forms/event_waits.h"
 #include "forms/program_end.h"
 #include "forms/program_title.h"
 #include "poem/composer.h"

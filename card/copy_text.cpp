@@ -1,8 +1,5 @@
 #include "card/copy_text.h"
 
-#include <QClipboard>
-#include <QGuiApplication>
-
 using namespace Qt::Literals::StringLiterals;
 
 QString PlainCaption(const QString &caption)
@@ -18,14 +15,4 @@ QString CopyText(const QStringList &captions)
     for (const QString &caption : captions)
         joined += caption + u"\r\n"_s;
     return PlainCaption(joined);
-}
-
-bool PutOnClipboard(const QString &text)
-{
-    QClipboard *clipboard = QGuiApplication::clipboard();
-    if (!clipboard)
-        return false;
-    clipboard->clear();
-    clipboard->setText(text);
-    return clipboard->text() == text;
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QString>
 #include <QStringList>
 
 // A caption as plain text: every vertical stroke "｜" read as the long-vowel
@@ -10,7 +9,3 @@ QString PlainCaption(const QString &caption);
 // The poem as plain text: each caption followed by CR LF, and every vertical
 // stroke "｜" read as the long-vowel mark "ー" again.
 QString CopyText(const QStringList &captions);
-
-// Puts the text on the system clipboard and reads it back; false when the
-// clipboard did not take it.
-bool PutOnClipboard(const QString &text);

@@ -11,6 +11,7 @@
 #include "dialogs/form2.h"
 #include "dialogs/form4.h"
 #include "forms/center_form.h"
+#include "forms/event_waits.h"
 #include "forms/picture_box.h"
 #include "forms/picture_variants.h"
 #include "forms/program_end.h"
@@ -164,6 +165,22 @@ void Form1::ShowPoem(const QString &phrase1, const QString &phrase2, const QStri
 
     Timer1->stop();
     Timer1->setInterval(0);
+    FinishPoem();
+}
+
+void Form1::ShowFinishedPoem(const QString &phrase1, const QString &phrase2, const QString &phrase3,
+                             const QString &phrase4, const QString &phrase5)
+{
+    const std::array<QString, 4> captions =
+        PoemReveal::FinishedCaptions(PoemReveal::DisplayLines(phrase1, phrase2, phrase3, phrase4, phrase5));
+    for (std::size_t i = 0; i < captions.size(); ++i)
+        Label1[i]->setText(captions[i]);
+    FinishPoem();
+}
+
+// The poet name stands once the four columns do.
+void Form1::FinishPoem()
+{
     Label5->setText(kajinName);
     AnnounceFinishedPoem();
 }
@@ -193,6 +210,15 @@ void Form1::AnnounceFinishedPoem()
 void Form1::ShowComposeFailure(const QString &message)
 {
     QMessageBox::warning(this, ProgramTitle(), message);
+}
+
+void Form1::SetColumnFamily(const QString &family)
+{
+    for (VerticalColumn *column : Label1) {
+        QFont font = column->font();
+        font.setFamily(family);
+        column->setFont(font);
+    }
 }
 
 void Form1::Timer1_Timer()
@@ -263,7 +289,7 @@ void Form1::mnuCopy_Click()
 
 void Form1::mnuFont_Click()
 {
-    Form4 dialog({Label1[0], Label1[1], Label1[2], Label1[3]}, this);
+    Form4 dialog(*this, this);
     dialog.exec();
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "card/copy_text.h"
+#include "card/clipboard.h"
 #include "card/poem_reveal.h"
+#include "dialogs/column_typeface.h"
 #include "poem/poem_card.h"
 
 #include <QPixmap>
@@ -16,7 +17,7 @@ class VerticalColumn;
 // The card window: the card picture with the poem in four vertical columns,
 // right to left, and the poet name at the lower left. It reveals each poem a
 // character at a time and offers its commands on a pop-up menu.
-class Form1 : public QWidget, public PoemCard
+class Form1 : public QWidget, public PoemCard, public ColumnTypeface
 {
     Q_OBJECT
 
@@ -45,6 +46,13 @@ public:
     void ShowPoem(const QString &phrase1, const QString &phrase2, const QString &phrase3, const QString &phrase4,
                   const QString &phrase5) override;
     void ShowComposeFailure(const QString &message) override;
+
+    // The poem as it stands once its reveal is over, shown at once.
+    void ShowFinishedPoem(const QString &phrase1, const QString &phrase2, const QString &phrase3,
+                          const QString &phrase4, const QString &phrase5);
+
+    // What the typeface dialog, and gieicho-words card --font, ask of the columns.
+    void SetColumnFamily(const QString &family) override;
 
     // The reveal's state, for the tests.
     const PoemReveal &Reveal() const { return reveal_; }
@@ -75,6 +83,7 @@ private:
     void Form_Load();
     void BuildControls();
     void BuildMenu();
+    void FinishPoem();
     void AnnounceFinishedPoem();
 
     PoemReveal reveal_;

@@ -8,6 +8,18 @@ std::array<QString, 4> PoemReveal::DisplayLines(const QString &phrase1, const QS
     return {phrase1, phrase2, phrase3, phrase4 + u"  "_s + phrase5};
 }
 
+std::array<QString, 4> PoemReveal::FinishedCaptions(const std::array<QString, 4> &lines)
+{
+    PoemReveal reveal;
+    reveal.Begin(lines);
+    std::array<QString, 4> captions;
+    do {
+        while (!reveal.LineDone())
+            captions[static_cast<std::size_t>(reveal.revealLine)] = reveal.Tick();
+    } while (reveal.NextLine());
+    return captions;
+}
+
 void PoemReveal::Begin(const std::array<QString, 4> &lines)
 {
     poemLines = lines;

@@ -17,6 +17,11 @@ public:
     static std::array<QString, 4> DisplayLines(const QString &phrase1, const QString &phrase2, const QString &phrase3,
                                                const QString &phrase4, const QString &phrase5);
 
+    // The captions the four columns show once the reveal is over, worked out
+    // without waiting for the ticks. A line of zero or one character gets no
+    // tick, so its column stays as the cleared card left it: empty.
+    static std::array<QString, 4> FinishedCaptions(const std::array<QString, 4> &lines);
+
     // Starts on line 0 with one character counted.
     void Begin(const std::array<QString, 4> &lines);
 

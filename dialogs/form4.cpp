@@ -1,5 +1,6 @@
 #include "dialogs/form4.h"
 
+#include "dialogs/column_typeface.h"
 #include "dialogs/font_list.h"
 #include "dialogs/installed_font_names.h"
 #include "dialogs/japanese_font_names.h"
@@ -11,7 +12,7 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-Form4::Form4(const std::array<QWidget *, 4> &columns, QWidget *parent)
+Form4::Form4(ColumnTypeface &columns, QWidget *parent)
     : ToolDialog(u"戯詠帖／書体選択"_s, 4125, 3405, parent)
     , columns_(columns)
 {
@@ -72,12 +73,7 @@ void Form4::List1_DblClick()
     const QList<QListWidgetItem *> selected = List1->selectedItems();
     const QString name = selected.isEmpty() ? QString() : selected.first()->text();
     // Nothing chosen yet gives no name; the columns then keep their typeface.
-    if (!name.isEmpty()) {
-        for (QWidget *column : columns_) {
-            QFont font = column->font();
-            font.setFamily(name);
-            column->setFont(font);
-        }
-    }
+    if (!name.isEmpty())
+        columns_.SetColumnFamily(name);
     accept();
 }

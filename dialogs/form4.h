@@ -3,21 +3,21 @@
 #include "dialogs/font_list.h"
 #include "dialogs/tool_dialog.h"
 
-#include <array>
+class ColumnTypeface;
 
 // The typeface dialog "戯詠帖／書体選択": lists the installed fonts with a
 // Japanese name, and a double-click in the list gives the chosen typeface to
-// the four poem columns it was made for, then closes the window. Enter and
-// the close button apply nothing.
+// the poem columns it was made for, then closes the window. Enter and the
+// close button apply nothing.
 //
 // One object serves one opening and lists the fonts installed at that moment:
-// create it with the four columns, exec() it, destroy it.
+// create it with the columns, exec() it, destroy it.
 class Form4 : public ToolDialog
 {
     Q_OBJECT
 
 public:
-    Form4(const std::array<QWidget *, 4> &columns, QWidget *parent = nullptr);
+    explicit Form4(ColumnTypeface &columns, QWidget *parent = nullptr);
 
     FontList *List1 = nullptr;
 
@@ -29,5 +29,5 @@ private:
     void Form_Load();
     void List1_DblClick();
 
-    std::array<QWidget *, 4> columns_;
+    ColumnTypeface &columns_;
 };

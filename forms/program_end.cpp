@@ -26,14 +26,3 @@ bool ProgramEnding()
 {
     return ending;
 }
-
-void WaitForEvents()
-{
-    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-}
-
-void WaitWhileVisible(const QWidget &window)
-{
-    while (window.isVisible() && !ending)
-        WaitForEvents();
-}

@@ -1,7 +1,5 @@
 #pragma once
 
-class QWidget;
-
 // Ends the program at once: every window goes, every wait returns, and no
 // further handler does anything. The application still winds down normally, so
 // the clipboard keeps what was copied. A status other than 0 tells whoever
@@ -13,10 +11,3 @@ bool ProgramEnding();
 
 // The status EndProgram was given.
 int ProgramExitStatus();
-
-// Handles window events, blocking between them, until the window is no longer
-// visible or the program ends.
-void WaitWhileVisible(const QWidget &window);
-
-// Handles the events that are pending, or blocks until one arrives.
-void WaitForEvents();

@@ -55,7 +55,7 @@ public:
             if (lastOfFile && reader_.AtEnd())
                 break;
         }
-        group.last = counter;
+        group.last = static_cast<int16_t>(counter - 1);
         return std::nullopt;
     }
 
@@ -111,7 +111,7 @@ std::optional<LoadError> LoadFile(const PhraseFile &file, QByteArray bytes, Phra
 // when all three files have loaded.
 template <typename ReadFile> std::optional<LoadError> LoadAll(PhraseGroups &groups, ReadFile readFile)
 {
-    // Counters start at 0, so every group starts empty.
+    // Every group starts empty.
     PhraseGroups loaded;
     for (const PhraseFile &file : kPhraseFiles) {
         QByteArray bytes;
@@ -120,9 +120,6 @@ template <typename ReadFile> std::optional<LoadError> LoadAll(PhraseGroups &grou
         if (auto error = LoadFile(file, std::move(bytes), loaded))
             return error;
     }
-    // The counters held the number of phrases; from now on they hold the last index.
-    for (PhraseGroup *group : loaded.All())
-        --group->last;
     groups = std::move(loaded);
     return std::nullopt;
 }

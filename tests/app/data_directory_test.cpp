@@ -89,6 +89,8 @@ INSTANTIATE_TEST_SUITE_P(Folders, DataDirectory,
                                          Start{"Installed", false, true, true, false, true},
                                          Start{"InstalledFolderEmpty", false, true, false, false, false},
                                          Start{"InstalledFolderMissing", false, false, false, false, false}),
-                         [](const testing::TestParamInfo<Start> &info) { return std::string(info.param.name); });
+                         [](const testing::TestParamInfo<Start> &testCase) {
+                             return std::string(testCase.param.name);
+                         });
 
 } // namespace

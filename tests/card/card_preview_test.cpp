@@ -54,8 +54,9 @@ protected:
         RegisterCardTypeface();
     }
 
-    // The card window itself, revealing the poem the same seed composes.
-    QImage WindowCard(int16_t season, bool nightSet, unsigned seed, qreal scale)
+    // The card window itself, revealing the poem the same seed composes, its
+    // columns in the family given (none: the design typeface).
+    QImage WindowCard(int16_t season, bool nightSet, unsigned seed, qreal scale, const QString &family = {})
     {
         EXPECT_FALSE(LoadPhraseFiles(phrases, phraseGroups));
         SetSettingDefaults();
@@ -64,6 +65,8 @@ protected:
         bgmOn = false;
         Randomize(seed);
         Form1 form;
+        if (!family.isEmpty())
+            form.SetColumnFamily(family);
         form.show();
         SetPoemCard(&form);
         ComposePoem();
@@ -84,7 +87,8 @@ TEST_F(CardPreviewTool, WritesTheCardTheWindowShowsForTheSameSeed)
         bool nightSet;
         unsigned seed;
         qreal scale;
-    } cases[] = {{0, false, 11, 1}, {3, true, 2026, 2}};
+        QString family;
+    } cases[] = {{0, false, 11, 1, {}}, {3, true, 2026, 2, {}}, {1, false, 5, 1, u"IPAexゴシック"_s}};
     for (const auto &c : cases) {
         const QString output = temporary.filePath(u"カード é.png"_s);
         QStringList arguments = {u"card"_s,
@@ -99,17 +103,24 @@ TEST_F(CardPreviewTool, WritesTheCardTheWindowShowsForTheSameSeed)
                                  phrases};
         if (c.nightSet)
             arguments.insert(1, u"--night"_s);
+        if (!c.family.isEmpty()) {
+            arguments.insert(1, c.family);
+            arguments.insert(1, u"--font"_s);
+        }
         const ToolRun run = RunTool(arguments);
         ASSERT_EQ(run.exitCode, 0) << run.errors.toStdString();
 
         const QImage preview = QImage(output).convertToFormat(QImage::Format_RGB32);
-        const QImage window = WindowCard(c.season, c.nightSet, c.seed, c.scale);
+        const QImage window = WindowCard(c.season, c.nightSet, c.seed, c.scale, c.family);
         ASSERT_EQ(preview.size(), window.size());
         int differing = 0;
         for (int y = 0; y < window.height(); ++y)
             for (int x = 0; x < window.width(); ++x)
                 differing += preview.pixel(x, y) != window.pixel(x, y);
         EXPECT_EQ(differing, 0) << "seed " << c.seed;
+        if (!c.family.isEmpty()) {
+            EXPECT_NE(window, WindowCard(c.season, c.nightSet, c.seed, c.scale)) << "the family changes the columns";
+        }
     }
 }
 

@@ -1,4 +1,5 @@
 #include "card/card_output.h"
+#include "card/clipboard.h"
 #include "card/print_card.h"
 #include "card_fixture.h"
 #include "forms/picture_box.h"
@@ -110,8 +111,8 @@ TEST_F(CardCommands, ClipboardFailureIsToldAndThePoemStays)
     EXPECT_FALSE(ProgramEnding());
 }
 
-// The chosen typeface goes to the four poem columns; the poet name keeps the
-// window's font.
+// The chosen typeface goes to the four poem columns, at their size and
+// weight; the poet name keeps the window's font.
 TEST_F(CardCommands, TypefaceChoiceGoesToThePoemColumnsOnly)
 {
     ScriptPoem(1);
@@ -131,8 +132,11 @@ TEST_F(CardCommands, TypefaceChoiceGoesToThePoemColumnsOnly)
         QTest::mouseDClick(dialog->windowHandle(), Qt::LeftButton, {}, entry);
     });
     form->mnuFont->trigger();
-    for (VerticalColumn *column : form->Label1)
+    for (VerticalColumn *column : form->Label1) {
         EXPECT_EQ(column->font().family(), u"IPAexゴシック"_s);
+        EXPECT_EQ(column->font().pointSize(), 12);
+        EXPECT_EQ(column->font().weight(), QFont::Normal);
+    }
     EXPECT_EQ(form->Label5->font(), poetNameFont);
     EXPECT_EQ(form->Label5->font().family(), u"IPAex明朝"_s);
 }

@@ -68,6 +68,23 @@ TEST(PoemReveal, LinesOfNoneOrOneCharacterAreSkippedWithoutATick)
     EXPECT_EQ(steps, (std::vector<Step>{{2, u"ふた"_s}, {2, u"ふたつ"_s}}));
 }
 
+// The finished captions, worked out at once, are what each column shows after
+// its last tick; a column its line never ticks stays empty.
+TEST(PoemReveal, FinishedCaptionsAreEachColumnsLastTick)
+{
+    const std::array<QString, 4> cases[] = {
+        {u"あきのたの"_s, u"かりほのいほの"_s, u"とまをあら"_s, u"わがころもでは  つゆにぬれつつ"_s},
+        {u"ーラーメン"_s, u"あー"_s, u""_s, u"x"_s},
+        {u""_s, u"み"_s, u"ふたつ"_s, u"ー  "_s},
+    };
+    for (const auto &lines : cases) {
+        std::array<QString, 4> lastTicks;
+        for (const Step &step : RevealAll(lines))
+            lastTicks[static_cast<std::size_t>(step.column)] = step.caption;
+        EXPECT_EQ(PoemReveal::FinishedCaptions(lines), lastTicks) << lines[0].toStdString();
+    }
+}
+
 TEST(PoemReveal, TicksPastTheEndKeepTheWholeLine)
 {
     PoemReveal reveal;

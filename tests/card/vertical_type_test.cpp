@@ -137,6 +137,8 @@ TEST_P(VerticalType, RowsAdvanceByTheFacesVerticalMetrics)
 }
 
 INSTANTIATE_TEST_SUITE_P(InstalledJapaneseFaces, VerticalType, testing::ValuesIn(kFaces),
-                         [](const testing::TestParamInfo<Face> &info) { return info.param.englishName.toStdString(); });
+                         [](const testing::TestParamInfo<Face> &testCase) {
+                             return testCase.param.englishName.toStdString();
+                         });
 
 } // namespace

@@ -1,5 +1,5 @@
 #include "dialogs/form2.h"
-#include "forms/program_end.h"
+#include "forms/event_waits.h"
 #include "forms/twips.h"
 #include "settings/shared_settings.h"
 

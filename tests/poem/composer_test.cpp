@@ -131,7 +131,7 @@ INSTANTIATE_TEST_SUITE_P(
                   false,
                   {u"一"_s, u"二"_s, u"三"_s, u"ひとり@寝る"_s, u""_s},
                   {u"一"_s, u"二"_s, u"三"_s, u"ひとり  寝る"_s, u""_s}}),
-    [](const testing::TestParamInfo<CheckCase> &info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<CheckCase> &testCase) { return std::string(testCase.param.name); });
 
 TEST(CheckPoemRules, SpringAndAutumnTogetherFailEverySeason)
 {

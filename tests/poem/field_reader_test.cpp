@@ -55,7 +55,7 @@ INSTANTIATE_TEST_SUITE_P(
                         "LfAndLoneCrEndLines", u"一\n二\r三\n\n四", {u"一"_s, u"二"_s, u"三"_s, QString(), u"四"_s}},
                     FieldCase{"BlankLineIsEmptyField", u"一\r\n   \r\n二", {u"一"_s, QString(), u"二"_s}},
                     FieldCase{"TagAndMarkerKept", u"恋の夜;e\r\n月@見る\r\n", {u"恋の夜;e"_s, u"月@見る"_s}}),
-    [](const testing::TestParamInfo<FieldCase> &info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<FieldCase> &testCase) { return std::string(testCase.param.name); });
 
 TEST(FieldReader, EndIsReachedAsSoonAsNoCharactersRemain)
 {

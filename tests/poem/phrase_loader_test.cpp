@@ -150,7 +150,7 @@ INSTANTIATE_TEST_SUITE_P(
         BrokenFile{"EmptyTwelveMoraFileHasNoLine", "WORD12.TXT", "", 0, u"第1グループが始まる前"},
         BrokenFile{"InvalidShiftJisByte", "WORD7.TXT", "a\r\nb\r\n\x85\x40\r\n", 3, u"Shift-JIS"},
         BrokenFile{"LoneLeadByteAtEnd", "WORD12.TXT", "a\r\nb\x81", 2, u"Shift-JIS"}),
-    [](const testing::TestParamInfo<BrokenFile> &info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<BrokenFile> &testCase) { return std::string(testCase.param.name); });
 
 TEST_F(PhraseLoader, BytesAfterTheLastGroupAreNeverRead)
 {

@@ -134,7 +134,7 @@ INSTANTIATE_TEST_SUITE_P(
         CommandCase{"OnlyBlanks", {}, " \t ", MCIERR_MISSING_COMMAND_STRING, {}},
         CommandCase{"UnknownCommand", {kOpenMidi}, "pause Midi", MCIERR_UNRECOGNIZED_COMMAND, {}},
         CommandCase{"QuotedCommandWord", {kOpenMidi}, "\"play\" Midi", MCIERR_UNRECOGNIZED_COMMAND, {}}),
-    [](const auto &info) { return info.param.label; });
+    [](const auto &testCase) { return testCase.param.label; });
 
 TEST_F(CommandLayer, DeviceFailuresPassThroughAndAFailedOpenTakesNoAlias)
 {

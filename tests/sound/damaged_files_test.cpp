@@ -180,6 +180,6 @@ INSTANTIATE_TEST_SUITE_P(
                       DamageCase{"TruncatedWave", Damaged::Wave, FirstHalf},
                       DamageCase{"WaveClaimingTenTimesItsSize", Damaged::Wave, LyingSize},
                       DamageCase{"WaveHeaderThenNoise", Damaged::Wave, RandomAfterHeader}),
-    [](const auto &info) { return info.param.label; });
+    [](const auto &testCase) { return testCase.param.label; });
 
 } // namespace

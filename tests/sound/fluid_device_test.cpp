@@ -189,7 +189,7 @@ INSTANTIATE_TEST_SUITE_P(Files, FluidDeviceBadFiles,
                                            BadFileCase{"Directory", "", nullptr, MCIERR_FILE_NOT_FOUND},
                                            BadFileCase{"NotMidi", "words.mid", "RIFF and not a song at all",
                                                        MCIERR_INVALID_FILE}),
-                         [](const auto &info) { return info.param.label; });
+                         [](const auto &testCase) { return testCase.param.label; });
 
 TEST(FluidEngine, NoSoundFontFailsTheOpenWithoutTouchingTheFile)
 {

@@ -188,6 +188,6 @@ INSTANTIATE_TEST_SUITE_P(Data, ShippedPieces,
                          ::testing::Values(ShippedPiece{"ge_open.mid", 20, 30}, ShippedPiece{"ge_bg1.mid", 40, 90},
                                            ShippedPiece{"ge_bg2.mid", 40, 90}, ShippedPiece{"ge_bg3.mid", 40, 90},
                                            ShippedPiece{"ge_bg4.mid", 40, 90}),
-                         [](const auto &info) { return std::string(info.param.name).substr(0, 6); });
+                         [](const auto &testCase) { return std::string(testCase.param.name).substr(0, 6); });
 
 } // namespace

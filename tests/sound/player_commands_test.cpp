@@ -104,7 +104,7 @@ INSTANTIATE_TEST_SUITE_P(Names, PlayerDirectories,
                                            DirectoryCase{"Japanese", "曲 置き場表"},
                                            DirectoryCase{"AccentAndWaveDash", "café 〜"},
                                            DirectoryCase{"MinusHangulEmoji", "a−b 노래 🎵"}),
-                         [](const auto &info) { return info.param.label; });
+                         [](const auto &testCase) { return testCase.param.label; });
 
 TEST_F(PlayerCommands, StopMidiSendsCloseWithAOneCharacterBuffer)
 {
@@ -146,7 +146,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ModeCase{"EmptyAfterError", kNotOpen, "", false},
                       // A reply the device wrote before failing still counts.
                       ModeCase{"ErrorWithReply", kNotOpen, "playing", true}),
-    [](const auto &info) { return info.param.label; });
+    [](const auto &testCase) { return testCase.param.label; });
 
 TEST_F(PlayerCommands, PlayBgmIfIdleLeavesAPlayingPieceAlone)
 {

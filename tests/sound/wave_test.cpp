@@ -118,7 +118,7 @@ INSTANTIATE_TEST_SUITE_P(Files, UnplayableWaves,
                          ::testing::Values(UnplayableCase{"Missing", "gone.wav", {}},
                                            UnplayableCase{
                                                "NotAWave", "text.wav", {'n', 'o', 't', ' ', 'a', 'u', 'd', 'i', 'o'}}),
-                         [](const auto &info) { return info.param.label; });
+                         [](const auto &testCase) { return testCase.param.label; });
 
 TEST_F(WaveSound, SndPlaySoundTakesTheNameFromTheCurrentDirectory)
 {

@@ -2,7 +2,6 @@
 #include "card/card_output.h"
 #include "card/card_typeface.h"
 #include "card/form1.h"
-#include "card/vertical_column.h"
 #include "card_preview.h"
 #include "poem/composer.h"
 #include "poem/feasibility.h"
@@ -112,13 +111,8 @@ int Card(const WordsRun &run, int argc, char **argv)
     QApplication app(argc, argv);
     RegisterCardTypeface();
     Form1 card;
-    if (!run.fontName.isEmpty()) {
-        for (VerticalColumn *column : card.Label1) {
-            QFont font = column->font();
-            font.setFamily(run.fontName);
-            column->setFont(font);
-        }
-    }
+    if (!run.fontName.isEmpty())
+        card.SetColumnFamily(run.fontName);
     CardPreview preview(card);
     SetPoemCard(&preview);
     ComposePoem();
