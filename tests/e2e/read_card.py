@@ -149,7 +149,7 @@ press(ok)
 card = wait_for(lambda: window(TITLE, pyatspi.ROLE_FRAME, exclude=title) if not window("戯詠帖／歌種指定") else None,
                 10, "the card window did not appear")
 print(f"card: {card.getRoleName()} '{card.name}'")
-wait_for(lambda: any(source == card for source, _ in heard), 15, "the card window never told its finished poem")
+wait_for(lambda: any(source == card for source, _ in heard), 60, "the card window never told its finished poem")
 
 
 def card_parts():
@@ -231,7 +231,7 @@ picture, labels = card_parts()
 renamed.clear()
 heard.clear()
 press(picture)
-wait_for(lambda: any(source == card for source, _ in heard), 15, "the card's action brought no finished poem")
+wait_for(lambda: any(source == card for source, _ in heard), 60, "the card's action brought no finished poem")
 pump()
 told = [text for source, text in heard if source == card]
 second = expect_reads_as_copy("after the card's action")
