@@ -9,7 +9,9 @@
 #include "sound/midi_player.h"
 
 #include <QApplication>
+#include <QMessageBox>
 #include <QPointer>
+#include <QPushButton>
 #include <QTimer>
 
 using namespace Qt::Literals::StringLiterals;
@@ -76,6 +78,17 @@ QStringList CardFixture::Captions() const
 {
     return {form->Label1[0]->text(), form->Label1[1]->text(), form->Label1[2]->text(), form->Label1[3]->text(),
             form->Label5->text()};
+}
+
+void AnswerYesToPrintAndKeepTheMessage(QString &told)
+{
+    OnNextModal([&told](QWidget *box) {
+        static_cast<QMessageBox *>(box)->button(QMessageBox::Yes)->click();
+        OnNextModal([&told](QWidget *second) {
+            told = static_cast<QMessageBox *>(second)->text();
+            second->close();
+        });
+    });
 }
 
 void ForgetModalWatchers()

@@ -38,6 +38,10 @@ extern QString copied;
 // Runs the action on the next modal window that opens (a message box, a dialog).
 void OnNextModal(const std::function<void(QWidget *)> &action);
 
+// Answers はい to the print prompt that opens next and keeps the text of the
+// message that follows it, then closes that message.
+void AnswerYesToPrintAndKeepTheMessage(QString &told);
+
 // Drops the actions whose window never came, so they cannot catch a later one.
 void ForgetModalWatchers();
 

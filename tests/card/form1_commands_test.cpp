@@ -173,13 +173,7 @@ TEST_F(CardCommands, PrintWithoutAPrinterIsToldAndTheProgramRunsOn)
     if (!QPrinterInfo::defaultPrinter().isNull())
         GTEST_SKIP() << "this machine has a printer";
     QString told;
-    OnNextModal([&](QWidget *box) {
-        static_cast<QMessageBox *>(box)->button(QMessageBox::Yes)->click();
-        OnNextModal([&](QWidget *second) {
-            told = static_cast<QMessageBox *>(second)->text();
-            second->close();
-        });
-    });
+    AnswerYesToPrintAndKeepTheMessage(told);
     form->mnusikisi->trigger();
     EXPECT_TRUE(told.contains(u"プリンタが見つかりません"_s)) << told.toStdString();
     EXPECT_FALSE(ProgramEnding());

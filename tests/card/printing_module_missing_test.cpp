@@ -8,8 +8,6 @@
 #include "poem/composer.h"
 
 #include <QDir>
-#include <QMessageBox>
-#include <QPushButton>
 #include <QTemporaryDir>
 
 using namespace Qt::Literals::StringLiterals;
@@ -30,13 +28,7 @@ TEST_F(PrintingModuleMissing, IsToldNamingTheModuleFileAndTheProgramRunsOn)
     const QImage before = form->grab().toImage();
 
     QString told;
-    OnNextModal([&](QWidget *box) {
-        static_cast<QMessageBox *>(box)->button(QMessageBox::Yes)->click();
-        OnNextModal([&](QWidget *second) {
-            told = static_cast<QMessageBox *>(second)->text();
-            second->close();
-        });
-    });
+    AnswerYesToPrintAndKeepTheMessage(told);
     form->mnusikisi->trigger();
 
     const QString module = QDir(emptyModules.path()).filePath(u"card_printing.so"_s);
