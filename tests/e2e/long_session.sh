@@ -6,9 +6,9 @@
 # all, show a whole poem at the end and end cleanly, printing nothing. With
 # --memory the memory it holds itself (its resident anonymous pages: heap,
 # stacks, pixmaps) after the last poem must lie within 2 MB of what it held
-# after the first 100. The pages of the font files it has mapped are counted
-# apart: they are the files' own, shared and clean, and grow only as
-# characters not drawn before come up, until every one has.
+# after the first 100. The whole resident memory is printed beside it; that
+# also holds the pages of the mapped font files, which are the files' own,
+# shared and clean, and grow only as characters not drawn before come up.
 #   tests/e2e/long_session.sh PROGRAM DATA_DIR POEMS [--memory]
 set -euo pipefail
 program="$(realpath "$1")"
